@@ -1,0 +1,12 @@
+#pragma once
+// The program's settings, read live from the options window's controls.
+// Reading one creates the options window, hidden, if it does not exist yet.
+
+#include <QString>
+
+namespace settings {
+bool nlOn();                 // useNL checked
+bool wlOn();                 // useWL checked
+QString rootPercentText();   // text of NEsca
+bool italian();              // LinguaIta selected
+} // namespace settings

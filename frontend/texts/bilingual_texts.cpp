@@ -1,0 +1,28 @@
+#include "bilingual_texts.h"
+
+namespace texts {
+
+QString keepListsCaption(bool italian, int nlCount, int wlCount) {
+    const QString n = QString::number(nlCount);
+    const QString m = QString::number(wlCount);
+    if (italian) return QStringLiteral("Mantieni queste NL (") + n + QStringLiteral(") e WL (") + m + ')';
+    return QStringLiteral("Keep current NL (") + n + QStringLiteral(") and WL (") + m + ')';
+}
+
+QString neighboursCaption(bool italian, const QString& root, bool allHeadwords) {
+    if (allHeadwords)
+        return italian ? QStringLiteral("STESSA RADICE - tutti")
+                       : QStringLiteral("NEIGHBOURS (NL) - all");
+    return (italian ? QStringLiteral("STESSA RADICE - ") : QStringLiteral("NEIGHBOURS (NL) - ")) +
+           root;
+}
+
+QString queryCaption(bool italian, const QString& shortName) {
+    if (shortName == QStringLiteral("-"))
+        return italian ? QStringLiteral("DOMANDA (QW)") : QStringLiteral("QUERY (QW)");
+    return (italian ? QStringLiteral("DOMANDA (QW) usando: ")
+                    : QStringLiteral("QUERY (QW) using: ")) +
+           shortName;
+}
+
+} // namespace texts

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace dictconv {
+
+// A conversion that cannot go on; the message is meant for the user as it stands.
+class ConvertError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace dictconv

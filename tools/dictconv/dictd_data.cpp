@@ -1,0 +1,58 @@
+#include "dictd_data.h"
+
+#include "convert_error.h"
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <zlib.h>
+
+namespace dictconv {
+
+namespace {
+
+struct GzCloser {
+    void operator()(gzFile file) const { gzclose_r(file); }
+};
+using GzHandle = std::unique_ptr<gzFile_s, GzCloser>;
+
+[[noreturn]] void fail(const std::filesystem::path& path, std::string_view why) {
+    // zlib's messages start with the file name, which the message already holds.
+    const std::string prefix = path.string() + ": ";
+    if (why.starts_with(prefix)) why.remove_prefix(prefix.size());
+    throw ConvertError("cannot read data file " + path.string() + ": " + std::string(why));
+}
+
+} // namespace
+
+std::string readDictdData(const std::filesystem::path& path) {
+    errno = 0;
+    GzHandle file(gzopen(path.c_str(), "rb"));
+    if (!file) fail(path, errno ? std::strerror(errno) : "out of memory");
+    gzbuffer(file.get(), 1 << 18);
+
+    std::string data;
+    constexpr unsigned chunk = 1 << 20;
+    for (;;) {
+        const std::size_t had = data.size();
+        data.resize(had + chunk);
+        const int got = gzread(file.get(), data.data() + had, chunk);
+        if (got < 0) {
+            int code = Z_OK;
+            const char* message = gzerror(file.get(), &code);
+            fail(path, code == Z_ERRNO ? std::strerror(errno) : message);
+        }
+        data.resize(had + static_cast<std::size_t>(got));
+        if (got == 0) break;
+    }
+    // A stream cut short reads without error but leaves this state behind.
+    int code = Z_OK;
+    const char* message = gzerror(file.get(), &code);
+    if (code != Z_OK) fail(path, message);
+    if (gzdirect(file.get())) fail(path, "not gzip-compressed");
+    if (gzclose_r(file.release()) != Z_OK) fail(path, "truncated or damaged gzip stream");
+    return data;
+}
+
+} // namespace dictconv

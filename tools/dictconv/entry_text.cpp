@@ -1,0 +1,54 @@
+#include "entry_text.h"
+
+#include "upper_case.h"
+
+namespace dictconv {
+
+namespace {
+
+constexpr std::string_view blanks = " \t\r";
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+std::string cleanHeadword(std::string_view raw) {
+    std::string joined;
+    joined.reserve(raw.size());
+    for (const char c : raw) {
+        if (c != '\r' && c != '\n') joined += c;
+    }
+    return toUpperUtf8(trimmed(joined));
+}
+
+bool isWantedHeadword(std::string_view headword) {
+    if (headword.empty()) return false;
+    if (headword.front() == '*' || headword.front() == '=' || headword.front() == '_') return false;
+    return !headword.starts_with("00DATABASE") && !headword.starts_with("00-DATABASE");
+}
+
+std::string entryTranslation(std::string_view body, std::string_view upperHeadword) {
+    std::string out;
+    bool firstLine = true;
+    while (!body.empty()) {
+        const std::size_t end = body.find('\n');
+        const std::string_view line = trimmed(body.substr(0, end));
+        body = end == std::string_view::npos ? std::string_view{} : body.substr(end + 1);
+        if (line.empty()) continue;
+        if (firstLine) {
+            firstLine = false;
+            if (toUpperUtf8(line).starts_with(upperHeadword)) continue;
+        }
+        if (!out.empty()) out += "; ";
+        for (const char c : line)
+            out += (c == '\t' || c == '\r') ? ' ' : c;
+    }
+    return out;
+}
+
+} // namespace dictconv

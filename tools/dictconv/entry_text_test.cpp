@@ -1,0 +1,65 @@
+#include "entry_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TextCase {
+    const char* input;
+    const char* expected;
+};
+
+TEST(EntryText, CleansHeadwords) {
+    const TextCase cases[] = {
+        {"casa", "CASA"}, {"  die suppe\t", "DIE SUPPE"}, {"ca\r\nsa\r", "CASA"},
+        {" \t ", ""},     {"straße", "STRASSE"},
+    };
+    for (const TextCase& c : cases)
+        EXPECT_EQ(dictconv::cleanHeadword(c.input), c.expected);
+}
+
+TEST(EntryText, SkipsReservedAndMetadataHeadwords) {
+    const std::pair<const char*, bool> cases[] = {
+        {"CASA", true},
+        {"", false},
+        {"*STAR", false},
+        {"=EQ", false},
+        {"_UNDER", false},
+        {"A*B", true},
+        {"00DATABASEINFO", false},
+        {"00-DATABASE-SHORT", false},
+        {"00DATABASE", false},
+        {"00 DATABASE", true},
+        {"007", true},
+    };
+    for (const auto& [headword, wanted] : cases) {
+        EXPECT_EQ(dictconv::isWantedHeadword(headword), wanted) << headword;
+    }
+}
+
+struct TranslationCase {
+    const char* body;
+    const char* headword;
+    const char* expected;
+};
+
+TEST(EntryText, JoinsTheTranslationOntoOneLine) {
+    const TranslationCase cases[] = {
+        {"casa /ˈkaza/\nhouse, home\n", "CASA", "house, home"},
+        {"Città /tʃitːˈa/\ncity, town\n", "CITTÀ", "city, town"},
+        {"Straße <n>\nstreet\n", "STRASSE", "street"},
+        {"a /a/\n1. at, to\n  2. in  \n\n3. beside\n", "A", "1. at, to; 2. in; 3. beside"},
+        {"all'estero /x/\nabroad\n", "ALLESTERO", "all'estero /x/; abroad"},
+        {"\n  casa\nhouse", "CASA", "house"},
+        {"casa\r\nhouse\r\nhome\r\n", "CASA", "house; home"},
+        {"casa\nhouse\tand\rhome\n", "CASA", "house and home"},
+        {"casa\n", "CASA", ""},
+        {"", "CASA", ""},
+        {"house\nbuilding\n", "CASA", "house; building"},
+    };
+    for (const TranslationCase& c : cases) {
+        EXPECT_EQ(dictconv::entryTranslation(c.body, c.headword), c.expected) << c.body;
+    }
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#include "records.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace dictconv {
+
+namespace {
+
+// The translation of a run of records sharing one headword.
+std::string mergedTranslation(std::vector<Record>::const_iterator first,
+                              std::vector<Record>::const_iterator last) {
+    std::vector<std::string_view> pieces;
+    for (auto it = first; it != last; ++it) {
+        const std::string_view piece = it->translation;
+        if (piece.empty() || std::find(pieces.begin(), pieces.end(), piece) != pieces.end()) {
+            continue;
+        }
+        pieces.push_back(piece);
+    }
+    std::string joined;
+    for (const std::string_view piece : pieces) {
+        if (!joined.empty()) joined += entrySeparator;
+        joined += piece;
+    }
+    return joined;
+}
+
+} // namespace
+
+std::vector<Record> sortAndMerge(std::vector<Record> records) {
+    std::stable_sort(records.begin(), records.end(),
+                     [](const Record& a, const Record& b) { return a.headword < b.headword; });
+    std::vector<Record> merged;
+    auto first = records.begin();
+    while (first != records.end()) {
+        auto last = std::next(first);
+        while (last != records.end() && last->headword == first->headword)
+            ++last;
+        if (std::next(first) == last) {
+            merged.push_back(std::move(*first));
+        } else {
+            merged.push_back({first->headword, mergedTranslation(first, last)});
+        }
+        first = last;
+    }
+    return merged;
+}
+
+} // namespace dictconv

@@ -1,0 +1,40 @@
+#include "upper_case.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct UpperCase {
+    const char* text;
+    const char* expected;
+};
+
+TEST(UpperCase, MapsLikeTheProgramsQueries) {
+    const UpperCase cases[] = {
+        {"", ""},
+        {"house 12-b", "HOUSE 12-B"},
+        {"HOUSE", "HOUSE"},
+        {"città", "CITTÀ"},
+        {"CITTÀ", "CITTÀ"},
+        {"perché", "PERCHÉ"},
+        {"straße", "STRASSE"},
+        {"ẞ", "ẞ"},
+        {"ﬁn", "FIN"},
+        {"übel öl", "ÜBEL ÖL"},
+        {"ÿ", "Ÿ"},
+        {"αβγ жизнь", "ΑΒΓ ЖИЗНЬ"},
+        {"/ˈaː/", "/ˈAː/"},
+        {"a\xFF"
+         "b",
+         "A\xFF"
+         "B"},                              // stray byte kept
+        {"\xC3", "\xC3"},                   // cut-off sequence kept
+        {"\xC0\xA1z", "\xC0\xA1Z"},         // overlong form kept as bytes
+        {"\xED\xA0\x80x", "\xED\xA0\x80X"}, // surrogate kept as bytes
+    };
+    for (const UpperCase& c : cases) {
+        EXPECT_EQ(dictconv::toUpperUtf8(c.text), c.expected) << c.text;
+    }
+}
+
+} // namespace

@@ -4,8 +4,10 @@
 #
 #   bash setup.sh          install and build
 #   bash setup.sh run      ... then make the sample dictionaries and start Vocabrix beside them
-#   bash setup.sh test     ... then run every test
+#   bash setup.sh test     ... then run every test: the normal build, the same tests under
+#                          AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzz run
 #   bash setup.sh bench    ... then run the scanner benchmark on the German-English dictionary
+#   bash setup.sh fuzz [s] ... then fuzz the scanner for s seconds (default an hour)
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -16,6 +18,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev libgtest-dev zlib1g-dev
     dict-freedict-ita-eng dict-freedict-eng-ita dict-freedict-deu-eng
+    clang libclang-rt-14-dev
 )
 
 install_missing_packages() {
@@ -31,11 +34,44 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+
 configure_and_build() {
-    local werror=OFF
-    [ "${CI:-}" = true ] && werror=ON
     cmake -S "$top" -B "$build" -DVOCABRIX_WERROR=$werror >/dev/null
     cmake --build "$build" -j"$(nproc)"
+}
+
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer, leaks checked.
+sanitizer_tests() {
+    local dir="$top/build-asan"
+    cmake -S "$top" -B "$dir" -DVOCABRIX_WERROR=$werror -DVOCABRIX_SANITIZE=ON >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        LSAN_OPTIONS=suppressions="$top/cmake/lsan.supp":print_suppressions=0 \
+        ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" -LE benchmark
+}
+
+# The scanner's fuzz target, from its seed corpus, for a bounded time; any finding fails.
+fuzz_smoke() {
+    local dir="$top/build-fuzz" seconds=${FUZZ_SECONDS:-120}
+    CC=clang CXX=clang++ cmake -S "$top" -B "$dir" -DVOCABRIX_FUZZ=ON >/dev/null
+    cmake --build "$dir" --target lexscan_fuzz -j"$(nproc)"
+    local work
+    work=$(mktemp -d)
+    cp "$top"/scanner/fuzz/corpus/* "$work"/
+    local status=0
+    "$dir/bin/lexscan_fuzz" -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=4096 \
+        -artifact_prefix="$dir/" -print_final_stats=1 "$work" >"$dir/fuzz.log" 2>&1 || status=$?
+    grep -E '^(#[0-9]+ +DONE|stat::|Done )' "$dir/fuzz.log" || true
+    rm -rf "$work"
+    if [ "$status" -ne 0 ]; then
+        tail -n 40 "$dir/fuzz.log"
+        echo "fuzzing found a fault (exit $status); the input is in $dir/" >&2
+        return "$status"
+    fi
+    echo "fuzz: no finding in ${seconds}s"
 }
 
 install_missing_packages
@@ -45,6 +81,11 @@ case "$action" in
 build) ;;
 test)
     ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+    sanitizer_tests
+    fuzz_smoke
+    ;;
+fuzz)
+    FUZZ_SECONDS=${2:-3600} fuzz_smoke
     ;;
 run)
     samples="$top/samples"
@@ -56,7 +97,7 @@ bench)
     "$build/bin/lexscan_bench" --dictionary-dir "$top/bench/data"
     ;;
 *)
-    echo "usage: bash setup.sh [build|run|test|bench]" >&2
+    echo "usage: bash setup.sh [build|run|test|bench|fuzz [seconds]]" >&2
     exit 2
     ;;
 esac

@@ -4,6 +4,7 @@
 //   $XDG_CACHE_HOME/vocabrix/zzz.log   when XDG_CACHE_HOME is an absolute path,
 //   $HOME/.cache/vocabrix/zzz.log      otherwise (HOME from the password database if unset).
 
+#include <cerrno>
 #include <cstdlib>
 #include <pwd.h>
 #include <string>
@@ -18,9 +19,12 @@ inline std::string homeFolder() {
     std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384);
     passwd entry{};
     passwd* found = nullptr;
-    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-        found->pw_dir)
-        return found->pw_dir;
+    int error = 0;
+    // A long entry needs a bigger buffer than the system suggests.
+    while ((error = getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found)) == ERANGE &&
+           buffer.size() < (std::size_t{1} << 20))
+        buffer.resize(buffer.size() * 2);
+    if (error == 0 && found && found->pw_dir) return found->pw_dir;
     return {};
 }
 

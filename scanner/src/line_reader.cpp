@@ -1,0 +1,99 @@
+#include "lexscan/line_reader.h"
+
+#include "line_ends.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lexscan {
+
+namespace {
+// Bytes indexed at a time: small enough for the index to stay in the first-level cache.
+constexpr std::size_t windowSize = 16 * 1024;
+} // namespace
+
+LineReader::LineReader(ByteSource& source, std::size_t blockSize)
+    : source_(source), capacity_(std::max<std::size_t>(blockSize, 1)),
+      ends_(new std::uint32_t[windowSize + lineEndsSlack]) {
+    storage_.reset(new char[capacity_ + lineSlack]());
+    data_ = storage_.get();
+}
+
+bool LineReader::nextSlow(std::string_view& line) {
+    for (;;) {
+        if (indexed_ < end_) {
+            indexWindow();
+            if (cursor_ < count_) {
+                take(windowStart_ + ends_[cursor_++], line);
+                return true;
+            }
+            continue;
+        }
+        // data_[begin_, end_) holds no LF: keep it and read on until a LF or the end turns up.
+        if (atEnd_) {
+            if (failed_ || begin_ == end_) return false;
+            line = std::string_view(data_ + begin_, end_ - begin_);
+            begin_ = end_;
+            return true;
+        }
+        compact();
+        if (end_ == capacity_) grow();
+        fill();
+    }
+}
+
+bool LineReader::skipSlow() {
+    bool lineSeen = false;
+    for (;;) {
+        if (indexed_ < end_) {
+            indexWindow();
+            if (cursor_ < count_) {
+                begin_ = windowStart_ + ends_[cursor_++] + 1;
+                return true;
+            }
+            continue;
+        }
+        // data_[begin_, end_) holds no LF: it is part of the line being skipped; drop it.
+        lineSeen = lineSeen || begin_ < end_;
+        begin_ = end_ = indexed_ = 0;
+        if (atEnd_) return lineSeen && !failed_;
+        fill();
+    }
+}
+
+void LineReader::indexWindow() {
+    const std::size_t size = std::min(windowSize, end_ - indexed_);
+    windowStart_ = indexed_;
+    count_ = lineEndFinder()(data_ + indexed_, size, ends_.get());
+    cursor_ = 0;
+    indexed_ += size;
+}
+
+void LineReader::fill() {
+    const std::ptrdiff_t n = source_.read(data_ + end_, capacity_ - end_);
+    if (n > 0) {
+        end_ += static_cast<std::size_t>(n);
+    } else {
+        atEnd_ = true;
+        failed_ = n < 0;
+    }
+}
+
+void LineReader::compact() {
+    if (begin_ == 0) return;
+    std::memmove(data_, data_ + begin_, end_ - begin_);
+    end_ -= begin_;
+    indexed_ -= begin_;
+    begin_ = 0;
+}
+
+void LineReader::grow() {
+    const std::size_t capacity = capacity_ * 2;
+    std::unique_ptr<char[]> storage(new char[capacity + lineSlack]());
+    std::memcpy(storage.get(), data_, end_);
+    storage_ = std::move(storage);
+    data_ = storage_.get();
+    capacity_ = capacity;
+}
+
+} // namespace lexscan

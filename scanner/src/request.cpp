@@ -1,0 +1,30 @@
+#include "lexscan/request.h"
+
+#include "lexscan/line_reader.h"
+
+namespace lexscan {
+
+namespace {
+constexpr std::size_t requestBlockSize = 4096;
+}
+
+Request readRequest(ByteSource& source) {
+    Request request;
+    LineReader reader(source, requestBlockSize);
+    std::string* const fields[] = {&request.dictionaryPath, &request.query, &request.root,
+                                   &request.mode};
+    for (std::string* field : fields) {
+        std::string_view line;
+        if (!reader.next(line)) break;
+        field->assign(line);
+    }
+    return request;
+}
+
+Request readRequestFile(const std::string& path) {
+    FileSource file(path);
+    if (!file.isOpen()) return {};
+    return readRequest(file);
+}
+
+} // namespace lexscan

@@ -1,0 +1,68 @@
+#pragma once
+// Runs the scanning engine on a dictionary held in memory.
+
+#include "lexscan/scan.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexscan::testing {
+
+inline Request ask(std::string query, std::string root, std::string mode) {
+    return {"", std::move(query), std::move(root), std::move(mode)};
+}
+
+struct ScanRun {
+    ScanStatus status;
+    std::string text; // every chunk, header and lines
+};
+
+inline ScanRun scanBytes(std::string_view dictionary, const Request& request,
+                         std::size_t blockSize = LineReader::defaultBlockSize,
+                         std::size_t readLimit = static_cast<std::size_t>(-1)) {
+    MemorySource source(dictionary, readLimit);
+    LineReader reader(source, blockSize);
+    StringSink sink;
+    const ScanStatus status = scanLines(reader, request, sink);
+    return {status, sink.text};
+}
+
+// Hands out its bytes, then reports a read error.
+class FailingSource : public ByteSource {
+public:
+    explicit FailingSource(std::string_view bytes) : bytes_(bytes) {}
+    std::ptrdiff_t read(char* data, std::size_t size) override {
+        if (bytes_.empty()) return -1;
+        const std::size_t n = std::min(size, bytes_.size());
+        std::copy_n(bytes_.data(), n, data);
+        bytes_.remove_prefix(n);
+        return static_cast<std::ptrdiff_t>(n);
+    }
+
+private:
+    std::string_view bytes_;
+};
+
+// Keeps each chunk apart; refuses the chunk numbered refuse (from 0) and counts every offer.
+class RecordingSink : public ChunkSink {
+public:
+    struct Chunk {
+        std::uint32_t neighbours;
+        std::string lines;
+    };
+    explicit RecordingSink(std::size_t refuse = static_cast<std::size_t>(-1)) : refuse_(refuse) {}
+    bool takeChunk(std::uint32_t neighbours, std::string_view lines) override {
+        if (offers++ == refuse_) return false;
+        chunks.push_back({neighbours, std::string(lines)});
+        return true;
+    }
+    std::vector<Chunk> chunks;
+    std::size_t offers = 0;
+
+private:
+    std::size_t refuse_;
+};
+
+} // namespace lexscan::testing

@@ -5,8 +5,8 @@
 #include <QString>
 
 namespace settings {
-bool nlOn();                 // useNL checked
-bool wlOn();                 // useWL checked
-QString rootPercentText();   // text of NEsca
-bool italian();              // LinguaIta selected
+bool nlOn();               // useNL checked
+bool wlOn();               // useWL checked
+QString rootPercentText(); // text of NEsca
+bool italian();            // LinguaIta selected
 } // namespace settings

@@ -5,7 +5,8 @@ namespace texts {
 QString keepListsCaption(bool italian, int nlCount, int wlCount) {
     const QString n = QString::number(nlCount);
     const QString m = QString::number(wlCount);
-    if (italian) return QStringLiteral("Mantieni queste NL (") + n + QStringLiteral(") e WL (") + m + ')';
+    if (italian)
+        return QStringLiteral("Mantieni queste NL (") + n + QStringLiteral(") e WL (") + m + ')';
     return QStringLiteral("Keep current NL (") + n + QStringLiteral(") and WL (") + m + ')';
 }
 

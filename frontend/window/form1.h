@@ -121,6 +121,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setUpWindow();
+    void createControls();
+    void createMenus();
+    void setStartSize();
+    void setFonts();
+    void setColours();
+    void setStartStates();
+    void orderTabStops();
+    void routeEvents();
+
     UserPrompts& prompts_;
     SearchSession* session_ = nullptr;
+    bool correctingSize_ = false; // Form_Resize is setting the minimum size
+    int layoutDepth_ = 0;         // nested runs of LayoutVertical
 };

@@ -9,13 +9,13 @@ class QWidget;
 
 struct OpenDialogRequest {
     QString title;
-    QStringList filters;   // e.g. "Dictionary files (*.txt)"
+    QStringList filters; // e.g. "Dictionary files (*.txt)"
     QString startFolder;
 };
 
 struct OpenDialogAnswer {
-    QString path;          // empty when cancelled
-    QString folderLeftIn;  // where the dialog was when it closed; the next dialog starts there
+    QString path;         // empty when cancelled
+    QString folderLeftIn; // where the dialog was when it closed; the next dialog starts there
 };
 
 class UserPrompts {

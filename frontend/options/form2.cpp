@@ -1,0 +1,174 @@
+#include "form2.h"
+
+#include "caption_tables.h"
+#include "program_resources.h"
+#include "ui_fonts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+#include <initializer_list>
+#include <iterator>
+
+namespace {
+Form2* theInstance = nullptr;
+Form1* theMainWindow = nullptr;
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidthTwips = 3495;
+constexpr int kClientHeightTwips = 4260;
+
+int pixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+template <typename W>
+W* make(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
+    return w;
+}
+
+QFrame* makeShape(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* shape = make<QFrame>(parent, name, left, top, width, height);
+    shape->setFrameShape(QFrame::Box);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents); // a drawing, not a control
+    shape->setFocusPolicy(Qt::NoFocus);
+    return shape;
+}
+} // namespace
+
+Form2& Form2::instance() {
+    if (!theInstance) theInstance = new Form2;
+    return *theInstance;
+}
+
+bool Form2::exists() {
+    return theInstance != nullptr;
+}
+
+void Form2::discardInstance() {
+    delete theInstance;
+}
+
+void Form2::attachMainWindow(Form1* window) {
+    theMainWindow = window;
+}
+
+void Form2::detachMainWindow(Form1* window) {
+    if (theMainWindow == window) theMainWindow = nullptr;
+}
+
+Form1* Form2::mainWindow() {
+    return theMainWindow;
+}
+
+Form2::Form2() : QWidget(nullptr, Qt::Window) {
+    setUpWindow();
+    createControls();
+    setFonts();
+    orderTabStops();
+    routeEvents();
+}
+
+Form2::~Form2() {
+    if (theInstance == this) theInstance = nullptr;
+}
+
+void Form2::setUpWindow() {
+    loadProgramResources();
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(texts::optionsCaptions(false).title);
+    setWindowIcon(QIcon(programIconPath()));
+    setFont(ui::msSansSerif(ui::kNormalPoints));
+    setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
+}
+
+void Form2::createControls() {
+    const texts::OptionsCaptions& en = texts::optionsCaptions(false);
+    LinguaIng = make<QRadioButton>(this, "LinguaIng", 360, 3120, 2295, 255);
+    LinguaIng->setText(en.linguaIng);
+    LinguaIng->setChecked(true);
+    LinguaIta = make<QRadioButton>(this, "LinguaIta", 360, 2835, 2295, 255);
+    LinguaIta->setText(en.linguaIta);
+    useWL = make<QCheckBox>(this, "useWL", 240, 1800, 3015, 375);
+    useWL->setText(en.useWL);
+    useWL->setChecked(true);
+    useNL = make<QCheckBox>(this, "useNL", 240, 240, 3015, 375);
+    useNL->setText(en.useNL);
+    useNL->setChecked(true);
+    CmdDefaults = make<QPushButton>(this, "CmdDefaults", 120, 3720, 975, 375);
+    CmdDefaults->setText(en.cmdDefaults);
+    ComExit = make<QPushButton>(this, "ComExit", 2280, 3720, 975, 375);
+    ComExit->setText(QStringLiteral("OK"));
+    NEsca = make<QComboBox>(this, "NEsca", 240, 705, 615, 315);
+    NEsca->setEditable(true);
+    NEsca->setInsertPolicy(QComboBox::NoInsert); // typed text is a value, not a new item
+    NEsca->setCompleter(nullptr);                // and is kept as typed
+    NEsca->addItems(
+        {QStringLiteral("100"), QStringLiteral("75"), QStringLiteral("50"), QStringLiteral("25")});
+    NEsca->setCurrentIndex(2); // "50"
+    Shape2 = makeShape(this, "Shape2", 120, 2400, 3255, 1095);
+    Label2 = make<QLabel>(this, "Label2", 240, 2520, 3015, 255);
+    Label2->setText(en.label2);
+    Shape4 = makeShape(this, "Shape4", 120, 1680, 3255, 615);
+    Shape1 = makeShape(this, "Shape1", 120, 120, 3255, 1455);
+    Label1 = make<QLabel>(this, "Label1", 240, 720, 3135, 855);
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setText(en.label1);
+
+    // The percentage box lies over the first line of Label1, whose caption leaves room for it;
+    // the frames lie under everything.
+    NEsca->raise();
+    for (QFrame* shape : {Shape2, Shape4, Shape1})
+        shape->lower();
+}
+
+void Form2::setFonts() {
+    const QFont large = ui::msSansSerif(ui::kLargePoints);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{LinguaIng, LinguaIta, useWL, useNL, Label2, Label1})
+        w->setFont(large);
+}
+
+void Form2::orderTabStops() {
+    QWidget* const order[] = {NEsca, ComExit, CmdDefaults, useNL, useWL, LinguaIta, LinguaIng};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (QLabel* label : {Label1, Label2})
+        label->setFocusPolicy(Qt::NoFocus);
+}
+
+void Form2::routeEvents() {
+    // A value changed by code raises the same reaction as the user's click.
+    connect(useNL, &QCheckBox::stateChanged, this, &Form2::useNL_Click);
+    connect(useWL, &QCheckBox::stateChanged, this, &Form2::useWL_Click);
+    connect(NEsca, &QComboBox::activated, this, &Form2::NEsca_Click);
+    NEsca->installEventFilter(this);
+    NEsca->lineEdit()->installEventFilter(this);
+    connect(CmdDefaults, &QPushButton::clicked, this, &Form2::CmdDefaults_Click);
+    connect(ComExit, &QPushButton::clicked, this, &Form2::comExit_Click);
+    connect(LinguaIng, &QRadioButton::toggled, this, &Form2::LinguaIng_Click);
+    connect(LinguaIta, &QRadioButton::toggled, this, &Form2::LinguaIta_Click);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the percentage box would count as picking the item it names; typing is no pick.
+    const bool percentBox = watched == NEsca || watched == NEsca->lineEdit();
+    if (percentBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The pictures stored with the program: the window icon and the two pushpins.
+
+#include <QString>
+
+// Makes the pictures reachable; safe to call more than once.
+void loadProgramResources();
+
+QString programIconPath(); // red book with A-Z, 32 by 32
+QString pinLyingPath();    // Puntina: keep box off, 34 by 34
+QString pinStandingPath(); // PuntinaOK: keep box on, 34 by 34

@@ -1,0 +1,156 @@
+#include "search_test_support.h"
+#include "search_widgets.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace search_test;
+
+class HistoryNavigationTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir cache_;
+    QTemporaryDir dicts_;
+    QString dict_;
+
+    static void checkButtons(Window& w, bool back, bool forward) {
+        QCOMPARE(w->CmdBack->isEnabled(), back);
+        QCOMPARE(w->CmdForw->isEnabled(), forward);
+    }
+
+private slots:
+    void initTestCase() {
+        useTemporaryCache(cache_);
+        dict_ = writeDictionary(dicts_, "it.txt", italianEntries());
+    }
+    void cleanup() { resetOptions(); }
+
+    void walk() {
+        Window w;
+        w.choose(dict_);
+        checkButtons(w, false, false);
+        for (const char* word : {"casa", "cane", "gatto"})
+            w.search(word);
+        QCOMPARE(items(w->Storia), (QStringList{"CASA", "CANE", "GATTO"}));
+        QCOMPARE(w->Storia->currentRow(), 2);
+        checkButtons(w, true, false);
+
+        w->CmdBack->click();
+        QCOMPARE(w->Parola->text(), QString("CANE"));
+        QCOMPARE(w->Risposta->toPlainText(), QString());
+        QCOMPARE(w->ListZ->count() + w->ListY->count(), 0);
+        checkButtons(w, true, true);
+
+        w->CmdBack->click();
+        QCOMPARE(w->Parola->text(), QString("CASA"));
+        QCOMPARE(w->Storia->currentRow(), 0);
+        checkButtons(w, false, true);
+
+        w.pressEnter();
+        QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
+        QCOMPARE(w->Storia->count(), 3);
+        QCOMPARE(w->Storia->currentRow(), 0);
+        checkButtons(w, false, true);
+
+        w.search("topo");
+        QCOMPARE(items(w->Storia), (QStringList{"CASA", "CANE", "GATTO", "TOPO"}));
+        QCOMPARE(w->Storia->currentRow(), 3);
+        checkButtons(w, true, false);
+
+        // FIND on a recalled word searches it without recording it again.
+        w->CmdBack->click();
+        w->CmdVai->click();
+        QCOMPARE(w->Risposta->toPlainText(), QString("cat"));
+        QCOMPARE(w->Storia->count(), 4);
+        QCOMPARE(w->Storia->currentRow(), 2);
+        w->CmdForw->click();
+        QCOMPARE(w->Parola->text(), QString("TOPO"));
+        checkButtons(w, true, false);
+    }
+
+    void recordsEachWordOnce_data() {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("history");
+        QTest::addColumn<int>("cursor");
+        QTest::newRow("same word twice") << QStringList{"casa", "casa"} << QStringList{"CASA"} << 0;
+        QTest::newRow("other case") << QStringList{"casa", "CaSa"} << QStringList{"CASA"} << 0;
+        QTest::newRow("blanks around") << QStringList{"casa", " casa "} << QStringList{"CASA"} << 0;
+        QTest::newRow("known word: the cursor stays")
+            << QStringList{"casa", "cane", "casa"} << QStringList{"CASA", "CANE"} << 1;
+        QTest::newRow("blank word") << QStringList{"casa", "  "} << QStringList{"CASA"} << 0;
+    }
+    void recordsEachWordOnce() {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, history);
+        QFETCH(int, cursor);
+        Window w;
+        w.choose(dict_);
+        for (const QString& word : typed)
+            w.search(word);
+        QCOMPARE(items(w->Storia), history);
+        QCOMPARE(w->Storia->currentRow(), cursor);
+        checkButtons(w, cursor > 0, cursor < history.size() - 1);
+    }
+
+    void clickOnAnEntry_data() {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("lists not kept") << false;
+        QTest::newRow("lists kept") << true;
+    }
+    void clickOnAnEntry() {
+        QFETCH(bool, keep);
+        Window w;
+        w.choose(dict_);
+        w.search("gatto");
+        w.search("casa");
+        w->Sbianca->setChecked(keep);
+        w->CmdPagP->show(); // as after a page change
+        const QByteArray exchange = exchangeBytes();
+        const QRect rect = w->Storia->visualItemRect(w->Storia->item(0));
+        QTest::mouseClick(w->Storia->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(w->Parola->text(), QString("GATTO"));
+        QCOMPARE(w->Risposta->toPlainText(), QString());
+        QCOMPARE(w->ListZ->count(), keep ? 5 : 0);
+        QCOMPARE(w->ListY->count(), keep ? 1 : 0);
+        QVERIFY(!w->CmdPagP->isHidden());
+        QCOMPARE(exchangeBytes(), exchange); // no search
+        checkButtons(w, false, true);
+    }
+
+    void doubleClickOnAnEntrySearchesIt() {
+        Window w;
+        w.choose(dict_);
+        w.search("gatto");
+        w.search("cascata");
+        w.search("cane");
+        doubleClick(w->Storia, 1);
+        QCOMPARE(w->Parola->text(), QString("CASCATA"));
+        QCOMPARE(w->Risposta->toPlainText(), QString("waterfall"));
+        QCOMPARE(items(w->Storia), (QStringList{"GATTO", "CASCATA", "CANE"}));
+        QCOMPARE(w->Storia->currentRow(), 1);
+        QCOMPARE(w->ListZ->currentItem()->text(), QString("CASCATA"));
+    }
+
+    void keepsRecordingPastTheIndexLimit() {
+        Window w;
+        w.choose(dict_);
+        QStringList many;
+        for (int i = 0; i < 32767; ++i)
+            many << QString("W%1").arg(i);
+        w->Storia->addItems(many);
+        w->Storia->setCurrentRow(32766);
+        w.search("casa");
+        QCOMPARE(w->Storia->count(), 32768);
+        QCOMPARE(w->Storia->currentRow(), 32767);
+        QCOMPARE(w->Storia->item(32767)->text(), QString("CASA"));
+        checkButtons(w, true, false);
+        w->CmdBack->click();
+        QCOMPARE(w->Parola->text(), QString("W32766"));
+    }
+};
+
+QTEST_MAIN(HistoryNavigationTest)
+#include "history_navigation_test.moc"

@@ -1,0 +1,216 @@
+#include "exchange_request.h"
+#include "search_session.h"
+#include "search_test_support.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <map>
+
+using namespace search_test;
+
+namespace {
+
+// AHOY, H, HO00000 ... HO39999, SHOE: 40,003 headwords, 40,001 of them begin with H.
+QList<Entry> longEntries() {
+    QList<Entry> entries{{"AHOY", "ahoy"}, {"H", "aitch"}};
+    for (int i = 0; i < 40000; ++i)
+        entries.append(Entry{QString("HO%1").arg(i, 5, 10, QChar('0')), QString("t%1").arg(i)});
+    entries.append(Entry{"SHOE", "shoe"});
+    return entries;
+}
+
+} // namespace
+
+class NlPagesTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir cache_;
+    QTemporaryDir dicts_;
+    QString longDict_;
+
+private slots:
+    void initTestCase() {
+        useTemporaryCache(cache_);
+        longDict_ = writeDictionary(dicts_, "long.txt", longEntries());
+    }
+    void cleanup() { resetOptions(); }
+
+    void pages_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("firstOfPage1");
+        QTest::addColumn<QString>("firstOfPage2");
+        QTest::addColumn<QString>("lastOfPage2");
+        QTest::addColumn<int>("page2Count");
+        QTest::addColumn<QStringList>("wl");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("one-letter root") << "h"
+                                         << "50"
+                                         << "H"
+                                         << "HO31999"
+                                         << "HO39999" << 8001 << QStringList{} << "aitch";
+        QTest::newRow("NL and WL") << "ho"
+                                   << "100"
+                                   << "HO00000"
+                                   << "HO32000"
+                                   << "HO39999" << 8000 << QStringList{"AHOY"} << "      ";
+        QTest::newRow("star") << "*"
+                              << "50"
+                              << "AHOY"
+                              << "HO31998"
+                              << "SHOE" << 8003 << QStringList{} << "      ";
+    }
+    void pages() {
+        QFETCH(QString, typed);
+        QFETCH(QString, percent);
+        QFETCH(QString, firstOfPage1);
+        QFETCH(QString, firstOfPage2);
+        QFETCH(QString, lastOfPage2);
+        QFETCH(int, page2Count);
+        QFETCH(QStringList, wl);
+        QFETCH(QString, answer);
+        setPercent(percent);
+        Window w;
+        w.choose(longDict_);
+        w.search(typed);
+        QCOMPARE(w->ListZ->count(), 32000);
+        QCOMPARE(w->ListZ->item(0)->text(), firstOfPage1);
+        QCOMPARE(items(w->ListY), wl);
+        QVERIFY(!w->CmdPagN->isHidden());
+        QVERIFY(w->CmdPagP->isHidden());
+
+        w->CmdPagN->click();
+        QCOMPARE(w->NLPage, qint16(2));
+        QCOMPARE(w->ListZ->count(), page2Count);
+        QCOMPARE(w->ListZ->item(0)->text(), firstOfPage2);
+        QCOMPARE(w->ListZ->item(page2Count - 1)->text(), lastOfPage2);
+        QCOMPARE(w->ListZ->currentRow(), -1);
+        QVERIFY(w->CmdPagN->isHidden());
+        QVERIFY(!w->CmdPagP->isHidden());
+        QCOMPARE(items(w->ListY), wl);
+        QCOMPARE(w->Risposta->toPlainText(), answer);
+        QCOMPARE(w->Sbianca->text(),
+                 QString("Keep current NL (%1) and WL (%2)").arg(page2Count).arg(wl.size()));
+
+        w->CmdPagP->click();
+        QCOMPARE(w->NLPage, qint16(1));
+        QCOMPARE(w->ListZ->count(), 32000);
+        QCOMPARE(w->ListZ->item(0)->text(), firstOfPage1);
+        QVERIFY(!w->CmdPagN->isHidden());
+        QVERIFY(w->CmdPagP->isHidden());
+    }
+
+    void pagesFollowTheSearchNotTheBox() {
+        // A recalled word does not change what the pages of the last search hold.
+        Window w;
+        w.choose(longDict_);
+        w.search("h");
+        w.search("*");
+        w->CmdPagN->click();
+        w->Storia->setCurrentRow(0); // recalls H; the previous-page button stays
+        QCOMPARE(w->Parola->text(), QString("H"));
+        QVERIFY(!w->CmdPagP->isHidden());
+        w->CmdPagP->click();
+        QCOMPARE(w->ListZ->count(), 32000);
+        QCOMPARE(w->ListZ->item(0)->text(), QString("AHOY"));
+    }
+
+    void missingExchangeFileAtAPageChange() {
+        Window w;
+        w.choose(longDict_);
+        w.search("h");
+        QVERIFY(QFile::remove(exchangeFilePath()));
+        w->CmdPagN->click();
+        QCOMPARE(w.prompts.messages.size(), 1);
+        QCOMPARE(w.prompts.endCalls, 0);
+        QCOMPARE(w->ListZ->count(), 0);
+        QVERIFY(!w->ListZ->isHidden());
+        QVERIFY(w->CmdPagN->isHidden() && w->CmdPagP->isHidden());
+        QVERIFY(!w->session().busy());
+    }
+
+    // Commands given while results load are ignored; the load ends as if they never came.
+    void commandsDuringALoad_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("duringPageChange");
+        for (const bool page : {false, true}) {
+            const char* when = page ? " during a page change" : " during a search";
+            for (const char* command :
+                 {"FIND", "Enter", "CLEAR", "next page", "previous page", "history back",
+                  "history click", "history double-click", "NL double-click", "change dictionary"})
+                QTest::newRow(qPrintable(QString(command) + when)) << command << page;
+        }
+    }
+    void commandsDuringALoad() {
+        QFETCH(QString, command);
+        QFETCH(bool, duringPageChange);
+        setPercent("100");
+        Window w;
+        w.choose(longDict_);
+        w.search("h");
+        w.search("ho");
+        Form1& f = *w;
+        const std::map<QString, std::function<void()>> commands{
+            {"FIND",
+             [&] {
+                 f.Parola->setText("CANE");
+                 f.CmdVai_Click();
+             }},
+            {"Enter", [&] { f.Parola_KeyPress(13); }},
+            {"CLEAR", [&] { f.CmdClear_Click(); }},
+            {"next page", [&] { f.CmdPagN_Click(); }},
+            {"previous page", [&] { f.CmdPagP_Click(); }},
+            {"history back", [&] { f.CmdBack_Click(); }},
+            {"history click", [&] { f.Storia->setCurrentRow(0); }},
+            {"history double-click", [&] { f.Storia_DblClick(); }},
+            {"NL double-click", [&] { f.ListZ_DblClick(); }},
+            {"change dictionary", [&] { f.mChange_Click(); }},
+        };
+        bool ranWhileBusy = false;
+        QMetaObject::invokeMethod(
+            &f,
+            [&] {
+                ranWhileBusy = f.session().busy();
+                commands.at(command)();
+            },
+            Qt::QueuedConnection);
+        if (duringPageChange)
+            f.CmdPagN->click();
+        else
+            w.search("*");
+
+        QVERIFY(ranWhileBusy);
+        QVERIFY(!f.session().busy());
+        QCOMPARE(f.QueryRoot, duringPageChange ? QString("HO") : QString("*"));
+        QCOMPARE(f.NLPage, qint16(duringPageChange ? 2 : 1));
+        QCOMPARE(f.ListZ->count(), duringPageChange ? 8000 : 32000);
+        QCOMPARE(f.Storia->count(), duringPageChange ? 2 : 3);
+        QCOMPARE(f.DictPath, longDict_);
+        QCOMPARE(w.prompts.dialogsShown.size(), 1);
+        QVERIFY(f.ListZ->isEnabled());
+        QCOMPARE(f.CmdPagN->isHidden(), duringPageChange);
+        if (command != "FIND") QCOMPARE(f.Parola->text(), duringPageChange ? "HO" : "*");
+        QCOMPARE(f.CmdBack->isEnabled(), f.Storia->currentRow() > 0);
+    }
+
+    void exitDuringALoad() {
+        Window w;
+        w.choose(longDict_);
+        QMetaObject::invokeMethod(
+            w.form.get(), [&] { w->CmdEsci_Click(); }, Qt::QueuedConnection);
+        w.search("*");
+        QCOMPARE(w.prompts.endCalls, 1);
+        QVERIFY(!w->session().exchange().isOpen());
+        QVERIFY(!w->session().busy());
+    }
+};
+
+QTEST_MAIN(NlPagesTest)
+#include "nl_pages_test.moc"

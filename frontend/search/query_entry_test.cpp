@@ -1,0 +1,153 @@
+#include "search_test_support.h"
+#include "search_widgets.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace search_test;
+
+class QueryEntryTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir cache_;
+    QTemporaryDir dicts_;
+    QString dict_;
+
+private slots:
+    void initTestCase() {
+        useTemporaryCache(cache_);
+        dict_ = writeDictionary(dicts_, "it.txt", italianEntries());
+    }
+    void cleanup() { resetOptions(); }
+
+    void keysInTheQueryBox_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<bool>("clears");
+        QTest::newRow("letter") << int(Qt::Key_X) << "x" << false << true;
+        QTest::newRow("letter, lists kept") << int(Qt::Key_X) << "x" << true << true;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << "\b" << false << true;
+        QTest::newRow("escape") << int(Qt::Key_Escape) << "\x1b" << false << true;
+        QTest::newRow("arrow: no character") << int(Qt::Key_Left) << "" << false << false;
+    }
+    void keysInTheQueryBox() {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(bool, keep);
+        QFETCH(bool, clears);
+        Window w;
+        w.choose(dict_);
+        w.search("casetta"); // red: no translation
+        w.search("casa");
+        w->Sbianca->setChecked(keep);
+        w->CmdPagN->show();
+        w->CmdPagP->show();
+        setQueryRed(w->Parola, true);
+        w->HistoryFlag = 0;
+        QTest::sendKeyEvent(QTest::Click, w->Parola, Qt::Key(key), text, Qt::NoModifier);
+        QCOMPARE(w->HistoryFlag, qint16(1));
+        QCOMPARE(w->Risposta->toPlainText().isEmpty(), clears);
+        QCOMPARE(w->ListZ->count() == 0, clears && !keep);
+        QCOMPARE(w->ListY->count() == 0, clears && !keep);
+        QCOMPARE(w->CmdPagN->isHidden(), clears && !keep);
+        QVERIFY(!w->CmdPagP->isHidden());
+        QCOMPARE(isQueryRed(w->Parola), !clears);
+    }
+
+    void listDoubleClicks_data() {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<bool>("wl");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("NL item with a blank inside") << false << false << 2 << "CASA VERDE"
+                                                     << "green house";
+        QTest::newRow("WL item") << false << true << 0 << "ACCASARE"
+                                 << "to marry off";
+        QTest::newRow("NL item, lists kept") << true << false << 4 << "CASCATA"
+                                             << "waterfall";
+    }
+    void listDoubleClicks() {
+        QFETCH(bool, keep);
+        QFETCH(bool, wl);
+        QFETCH(int, row);
+        QFETCH(QString, word);
+        QFETCH(QString, answer);
+        Window w;
+        w.choose(dict_);
+        w.search("casa");
+        const QStringList nl = items(w->ListZ);
+        w->Sbianca->setChecked(keep);
+        doubleClick(wl ? w->ListY : w->ListZ, row);
+        QCOMPARE(w->Parola->text(), word);
+        QCOMPARE(w->Risposta->toPlainText(), answer);
+        QCOMPARE(items(w->Storia), (QStringList{"CASA", word}));
+        if (keep) {
+            QCOMPARE(items(w->ListZ), nl);
+            QCOMPARE(w->ListZ->currentRow(), row);
+        }
+    }
+
+    void doubleClickWithoutASearch_data() {
+        QTest::addColumn<QString>("item"); // empty: no item selected
+        QTest::newRow("blank item") << "   ";
+        QTest::newRow("nothing selected") << "";
+    }
+    void doubleClickWithoutASearch() {
+        QFETCH(QString, item);
+        Window w;
+        w.choose(dict_);
+        w.search("casa");
+        const QByteArray exchange = exchangeBytes();
+        if (item.isEmpty()) {
+            w->ListY->setCurrentRow(-1);
+        } else {
+            w->ListY->addItem(item);
+            w->ListY->setCurrentRow(w->ListY->count() - 1);
+        }
+        w->ListY_DblClick();
+        QCOMPARE(w->Parola->text(), item.isEmpty() ? "CASA" : item);
+        QCOMPARE(exchangeBytes(), exchange);
+        QCOMPARE(w->Storia->count(), 1);
+    }
+
+    void keepBoxSwapsThePins() {
+        Window w;
+        w.choose(dict_);
+        QVERIFY(!w->Puntina->isHidden() && w->PuntinaOK->isHidden());
+        w->CmdPagN->show();
+        w->CmdPagP->show();
+        w->Sbianca->click();
+        QVERIFY(w->Puntina->isHidden() && !w->PuntinaOK->isHidden());
+        QVERIFY(w->CmdPagN->isHidden() && w->CmdPagP->isHidden());
+        w->Sbianca->click();
+        QVERIFY(!w->Puntina->isHidden() && w->PuntinaOK->isHidden());
+    }
+
+    void clearIgnoresTheKeepBox() {
+        Window w;
+        w.choose(dict_);
+        w.search("casa");
+        w->Sbianca->click();
+        w->CmdPagP->show();
+        w->CmdClear->click();
+        QCOMPARE(w->Parola->text(), QString());
+        QCOMPARE(w->Risposta->toPlainText(), QString());
+        QCOMPARE(w->ListZ->count() + w->ListY->count(), 0);
+        QVERIFY(!w->ListZ->isEnabled() && !w->ListY->isEnabled());
+        QVERIFY(w->CmdPagN->isHidden() && w->CmdPagP->isHidden());
+        QVERIFY(w->Sbianca->isChecked());
+        QCOMPARE(items(w->Storia), QStringList{"CASA"});
+        QCOMPARE(w->HistoryFlag, qint16(0));
+        w.search("cane"); // lists come back with the next search
+        QVERIFY(w->ListZ->isEnabled() && w->ListY->isEnabled());
+    }
+};
+
+QTEST_MAIN(QueryEntryTest)
+#include "query_entry_test.moc"

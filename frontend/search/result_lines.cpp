@@ -1,0 +1,41 @@
+#include "result_lines.h"
+
+LineKind classifyLine(QByteArrayView line) {
+    if (line.startsWith('*')) return LineKind::ChunkHeader;
+    if (line.startsWith('_')) return LineKind::Ignored;
+    if (line.startsWith('=')) return LineKind::Translation;
+    for (const char c : line)
+        if (c != ' ' && c != '\t') return LineKind::Headword;
+    return LineKind::Ignored;
+}
+
+FirstChunkReader::Step FirstChunkReader::take(QByteArrayView line, QString& text) const {
+    switch (classifyLine(line)) {
+    case LineKind::Ignored:
+        return Step::Nothing;
+    case LineKind::ChunkHeader:
+        return Step::MoreChunks;
+    case LineKind::Translation:
+        text = decodeText(line.constData() + 1, line.size() - 1, encoding_);
+        return Step::Translation;
+    case LineKind::Headword:
+        break;
+    }
+    text = decodeText(line, encoding_);
+    return sorter_.isNeighbour(text) ? Step::Neighbour : Step::Whereinto;
+}
+
+PageReader::Step PageReader::take(QByteArrayView line, QString& text) {
+    ++lineCount_;
+    if (page_ < 1) return Step::Skip; // no such page
+    const LineKind kind = classifyLine(line);
+    if (lineCount_ > requestLineCount && kind == LineKind::ChunkHeader) {
+        ++chunkCount_;
+        if (chunkCount_ > page_) return Step::MoreChunks;
+        return Step::Skip;
+    }
+    // Lines before the wanted chunk (the request included) are not even decoded.
+    if (chunkCount_ < page_ || kind != LineKind::Headword) return Step::Skip;
+    text = decodeText(line, encoding_);
+    return sorter_.isNeighbour(text) ? Step::Neighbour : Step::Skip;
+}

@@ -1,0 +1,62 @@
+#pragma once
+// What the search and the page loader make of each result line of the exchange file.
+
+#include "text_encoding.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+enum class LineKind {
+    ChunkHeader, // "*" and the chunk's NL count
+    Ignored,     // "_" lines, empty lines and lines of blanks
+    Translation, // "=" and a translation line
+    Headword,    // an NL or a WL line
+};
+
+LineKind classifyLine(QByteArrayView line);
+
+// Lines 1 to 4 hold the request, line 5 the first chunk header.
+constexpr int requestLineCount = 4;
+
+// Tells NL lines from WL lines once they are decoded.
+struct HeadwordSorter {
+    QString root;
+    bool allHeadwords = false; // the query word is "*"
+    bool isNeighbour(const QString& headword) const {
+        return allHeadwords || headword.startsWith(root);
+    }
+};
+
+// The first read after a search: the first chunk's lines, after the first chunk header.
+class FirstChunkReader {
+public:
+    enum class Step { Nothing, Neighbour, Whereinto, Translation, MoreChunks };
+
+    FirstChunkReader(HeadwordSorter sorter, TextEncoding encoding)
+        : sorter_(std::move(sorter)), encoding_(encoding) {}
+
+    // Classifies one line; text receives the headword or the translation.
+    Step take(QByteArrayView line, QString& text) const;
+
+private:
+    HeadwordSorter sorter_;
+    TextEncoding encoding_;
+};
+
+// A page change: the NL lines of chunk `page` (1-based), counting lines from the request's first.
+class PageReader {
+public:
+    enum class Step { Skip, Neighbour, MoreChunks };
+
+    PageReader(int page, HeadwordSorter sorter, TextEncoding encoding)
+        : page_(page), sorter_(std::move(sorter)), encoding_(encoding) {}
+
+    Step take(QByteArrayView line, QString& text);
+
+private:
+    int page_;
+    HeadwordSorter sorter_;
+    TextEncoding encoding_;
+    qint64 lineCount_ = 0;
+    int chunkCount_ = 0;
+};

@@ -1,0 +1,153 @@
+#include "exchange_reader.h"
+#include "result_lines.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(TextEncoding)
+
+namespace {
+
+// Reads the file as the search and the page loader do, line by line.
+template <typename Take> void readFile(const QByteArray& content, Take take) {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("zzz.log"));
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+    file.close();
+    ExchangeReader reader;
+    QVERIFY(reader.open(file.fileName()));
+    QByteArrayView line;
+    while (reader.next(line) && take(line)) {
+    }
+}
+
+} // namespace
+
+class ResultLinesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRead_data() {
+        QTest::addColumn<QByteArray>("results"); // the lines after the first chunk header
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<TextEncoding>("encoding");
+        QTest::addColumn<QString>("shown"); // NL|WL|translation@position|more
+        const auto utf8 = TextEncoding::Utf8;
+        QTest::newRow("house") << QByteArray("HOME\r\nHOUSE\r\n=CASA, ABITAZIONE\r\nHOUSEBOAT\r\n"
+                                             "LIGHTHOUSE\r\n")
+                               << "HO" << utf8
+                               << "HOME,HOUSE,HOUSEBOAT|LIGHTHOUSE|CASA, ABITAZIONE@2|";
+        QTest::newRow("ignored lines")
+            << QByteArray("_X\r\n\r\n  \t \r\n  HOME\r\n") << "HO" << utf8 << "|  HOME||";
+        QTest::newRow("duplicates: the last translation wins")
+            << QByteArray("CASA\r\n=HOUSE\r\nCASA\r\n=HOME\r\n=\r\n") << "CA" << utf8
+            << "CASA,CASA||@2|";
+        QTest::newRow("second header ends the read")
+            << QByteArray("HOME\r\n*1\r\nHOUSE\r\n") << "HO" << utf8 << "HOME|||more";
+        QTest::newRow("star: everything is NL") << QByteArray("ABACO\r\n=ABACUS\r\nZEBRA\r\n")
+                                                << "*" << utf8 << "ABACO,ZEBRA||ABACUS@1|";
+        QTest::newRow("case counts") << QByteArray("house\r\n") << "HO" << utf8 << "|house||";
+        QTest::newRow("latin1 decoded before the root is compared")
+            << QByteArray("CITT\xC0\r\n=citt\xE0\r\nCITY\r\n") << "CITTÀ"
+            << TextEncoding::Windows1252 << "CITTÀ|CITY|città@1|";
+        QTest::newRow("utf8 decoded")
+            << QByteArray("CITT\xC3\x80\r\n=citt\xC3\xA0\r\n") << "CI" << utf8 << "CITTÀ||città@1|";
+    }
+    void firstRead() {
+        QFETCH(QByteArray, results);
+        QFETCH(QString, root);
+        QFETCH(TextEncoding, encoding);
+        QFETCH(QString, shown);
+        const FirstChunkReader chunk({root, root == "*"}, encoding);
+        QStringList nl, wl;
+        QString translation, more;
+        QString text;
+        // The request and the first chunk header come first; a "*" on line 2 is no header.
+        readFile("/d/x.txt\r\n*\r\n*\r\n1\r\n*9\r\n" + results, [&, line = 0](auto view) mutable {
+            if (++line <= 5) return true;
+            switch (chunk.take(view, text)) {
+            case FirstChunkReader::Step::Nothing:
+                break;
+            case FirstChunkReader::Step::Neighbour:
+                nl << text;
+                break;
+            case FirstChunkReader::Step::Whereinto:
+                wl << text;
+                break;
+            case FirstChunkReader::Step::Translation:
+                translation = text + '@' + QString::number(nl.size());
+                break;
+            case FirstChunkReader::Step::MoreChunks:
+                more = "more";
+                return false;
+            }
+            return true;
+        });
+        QCOMPARE(nl.join(',') + '|' + wl.join(',') + '|' + translation + '|' + more, shown);
+    }
+
+    void page_data() {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("nl");
+        QTest::addColumn<bool>("more");
+        const QByteArray star("/d/x.txt\r\n*\r\n*\r\n1\r\n");
+        const QByteArray house("/d/x.txt\r\nHOUSE\r\nHO\r\n3\r\n");
+        QTest::newRow("star, page 1") << star << "*" << 1 << QStringList{"A1", "A2"} << true;
+        QTest::newRow("star, page 2") << star << "*" << 2 << QStringList{"B1", "HOUSE"} << true;
+        QTest::newRow("star, last page") << star << "*" << 3 << QStringList{"C1"} << false;
+        QTest::newRow("beyond the last page") << star << "*" << 4 << QStringList{} << false;
+        QTest::newRow("no page 0") << star << "*" << 0 << QStringList{} << false;
+        QTest::newRow("WL lines skipped") << house << "HO" << 2 << QStringList{"HOUSE"} << true;
+    }
+    void page() {
+        QFETCH(QByteArray, request);
+        QFETCH(QString, root);
+        QFETCH(int, page);
+        QFETCH(QStringList, nl);
+        QFETCH(bool, more);
+        // Three chunks; a PT line opens the second.
+        const QByteArray results = "*2\r\nA1\r\n_X\r\nA2\r\n*2\r\n=TRANSLATION\r\nB1\r\n\r\n"
+                                   "   \r\nHOUSE\r\n=CASA\r\n*1\r\nC1";
+        PageReader pages(page, {root, root == "*"}, TextEncoding::Utf8);
+        QStringList shown;
+        bool sawMore = false;
+        QString text;
+        readFile(request + results, [&](auto view) {
+            const auto step = pages.take(view, text);
+            if (step == PageReader::Step::Neighbour) shown << text;
+            sawMore = step == PageReader::Step::MoreChunks;
+            return !sawMore;
+        });
+        QCOMPARE(shown, nl);
+        QCOMPARE(sawMore, more);
+    }
+
+    void lines_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<QByteArray>>("lines");
+        const QByteArray longLine(600 * 1024, 'X');
+        QTest::newRow("empty file") << QByteArray() << QList<QByteArray>{};
+        QTest::newRow("CR LF and LF; last line without end")
+            << QByteArray("A\r\nB\n\r\nC") << QList<QByteArray>{"A", "B", "", "C"};
+        QTest::newRow("CR inside a line kept")
+            << QByteArray("A\rB\r\n") << QList<QByteArray>{"A\rB"};
+        QTest::newRow("lines across read blocks")
+            << QByteArray("A\r\n" + longLine + "\r\nB") << QList<QByteArray>{"A", longLine, "B"};
+    }
+    void lines() {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<QByteArray>, lines);
+        QList<QByteArray> read;
+        readFile(content, [&](auto view) {
+            read << view.toByteArray();
+            return true;
+        });
+        QCOMPARE(read, lines);
+    }
+};
+
+QTEST_GUILESS_MAIN(ResultLinesTest)
+#include "result_lines_test.moc"

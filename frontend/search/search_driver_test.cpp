@@ -1,0 +1,237 @@
+#include "bilingual_texts.h"
+#include "search_session.h"
+#include "search_test_support.h"
+#include "search_widgets.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace search_test;
+
+Q_DECLARE_METATYPE(TextEncoding)
+
+class SearchDriverTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir cache_;
+    QTemporaryDir dicts_;
+
+private slots:
+    void initTestCase() { useTemporaryCache(cache_); }
+    void cleanup() { resetOptions(); }
+
+    // options: "NL", "WL", the root percentage, "it" for Italian; request: QW/root/mode;
+    // shown: NL|WL|translation|selected NL row|NL caption.
+    void search_data() {
+        QTest::addColumn<TextEncoding>("encoding");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("shown");
+        const auto utf8 = TextEncoding::Utf8;
+        const QString ca = "CANE,CASA,CASA VERDE,CASALE,CASCATA";
+        const QString c = ca + ",CITTÀ,CITTÀ UNIVERSITARIA";
+        QStringList all;
+        for (const Entry& e : italianEntries())
+            all << e.headword;
+        QTest::newRow("typed word")
+            << utf8 << "NL WL 50"
+            << "casa"
+            << "CASA/CA/3" << ca + "|ACCASARE|house, home|1|NEIGHBOURS (NL) - CA";
+        QTest::newRow("blanks around it")
+            << utf8 << "NL WL 50"
+            << "  casa  "
+            << "CASA/CA/3" << ca + "|ACCASARE|house, home|1|NEIGHBOURS (NL) - CA";
+        QTest::newRow("0%: one letter, so NL only")
+            << utf8 << "NL WL 0"
+            << "casa"
+            << "CASA/C/1" << c + "||house, home|1|NEIGHBOURS (NL) - C";
+        QTest::newRow("150%: the whole word")
+            << utf8 << "NL WL 150"
+            << "casa"
+            << "CASA/CASA/3"
+            << "CASA,CASA VERDE,CASALE|ACCASARE|house, home|0|NEIGHBOURS (NL) - CASA";
+        QTest::newRow("7 letters at 50%") << utf8 << "NL WL 50"
+                                          << "cascata"
+                                          << "CASCATA/CASC/3"
+                                          << "CASCATA||waterfall|0|NEIGHBOURS (NL) - CASC";
+        QTest::newRow("star: every headword, never red")
+            << utf8 << "NL WL 50"
+            << "*"
+            << "*/*/1" << all.join(',') + "||      |-1|NEIGHBOURS (NL) - all";
+        QTest::newRow("only WL, two letters: NL after all")
+            << utf8 << "WL 50"
+            << "ca"
+            << "CA/C/1" << c + "||      |-1|NEIGHBOURS (NL) - C";
+        QTest::newRow("both lists off") << utf8 << "50"
+                                        << "casa"
+                                        << "CASA/CA/0"
+                                        << "||house, home|-1|NEIGHBOURS (NL) - 50%";
+        QTest::newRow("no translation: red") << utf8 << "NL WL 50"
+                                             << "casetta"
+                                             << "CASETTA/CASE/3"
+                                             << "||      |-1|NEIGHBOURS (NL) - CASE";
+        QTest::newRow("accented, UTF-8") << utf8 << "NL WL 50"
+                                         << "città"
+                                         << "CITTÀ/CI/3"
+                                         << "CITTÀ,CITTÀ UNIVERSITARIA||city, town|0|"
+                                            "NEIGHBOURS (NL) - CI";
+        QTest::newRow("accented, Latin-1")
+            << TextEncoding::Windows1252 << "NL WL 50"
+            << "città"
+            << "CITTÀ/CI/3"
+            << "CITTÀ,CITTÀ UNIVERSITARIA||city, town|0|NEIGHBOURS (NL) - CI";
+        QTest::newRow("italian") << utf8 << "NL WL 50 it"
+                                 << "casa"
+                                 << "CASA/CA/3"
+                                 << ca + "|ACCASARE|house, home|1|STESSA RADICE - CA";
+    }
+    void search() {
+        QFETCH(TextEncoding, encoding);
+        QFETCH(QString, options);
+        QFETCH(QString, typed);
+        QFETCH(QString, request);
+        QFETCH(QString, shown);
+        const QStringList option = options.split(' ');
+        const bool nl = option.contains("NL");
+        const bool wl = option.contains("WL");
+        const bool italian = option.contains("it");
+        setLists(nl, wl);
+        setItalian(italian);
+        for (const QString& o : option)
+            if (o != "NL" && o != "WL" && o != "it") setPercent(o);
+        const QString dict = writeDictionary(dicts_, "it.txt", italianEntries(), encoding);
+        Window w;
+        w.choose(dict);
+        w.search(typed);
+
+        const QStringList sent = request.split('/');
+        QCOMPARE(w->Parola->text(), sent[0]);
+        QCOMPARE(w->QueryRoot, sent[1]);
+        QVERIFY(exchangeBytes().startsWith(
+            QFile::encodeName(dict) + "\r\n" + encodeText(sent[0], encoding) + "\r\n" +
+            encodeText(sent[1], encoding) + "\r\n" + sent[2].toLatin1() + "\r\n"));
+        const QStringList expected = shown.split('|');
+        QCOMPARE(items(w->ListZ).join(','), expected[0]);
+        QCOMPARE(items(w->ListY).join(','), expected[1]);
+        QCOMPARE(w->Risposta->toPlainText(), expected[2]);
+        QCOMPARE(w->ListZ->currentRow(), expected[3].toInt());
+        QCOMPARE(w->LabVediAnche->text(), expected[4]);
+        QCOMPARE(isQueryRed(w->Parola), expected[2].trimmed().isEmpty() && sent[0] != "*");
+        QCOMPARE(w->ListZ->isEnabled(), nl);
+        QCOMPARE(w->ListY->isEnabled(), wl);
+        QVERIFY(!w->ListZ->isHidden() && !w->ListY->isHidden() && w->CmdPagN->isHidden());
+        QCOMPARE(w->NLPage, qint16(1));
+        QCOMPARE(w->Sbianca->text(),
+                 texts::keepListsCaption(italian, w->ListZ->count(), w->ListY->count()));
+        QVERIFY(w.prompts.messages.isEmpty());
+    }
+
+    void keptListsOnlyTranslate() {
+        Window w;
+        w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
+        w.search("casa");
+        const QStringList nl = items(w->ListZ);
+        w->ListZ->setCurrentRow(3);
+        w->Sbianca->click();
+        w.search("gatto");
+        QCOMPARE(w->Risposta->toPlainText(), QString("cat"));
+        QVERIFY(exchangeBytes().contains("\r\nGATTO\r\nGA\r\n0\r\n"));
+        QCOMPARE(items(w->ListZ), nl);
+        QCOMPARE(items(w->ListY), QStringList{"ACCASARE"});
+        QCOMPARE(w->ListZ->currentRow(), 3);
+        QCOMPARE(w->LabVediAnche->text(), QString("NEIGHBOURS (NL) - CA"));
+        QCOMPARE(w->NLPage, qint16(1));
+        QCOMPARE(w->Sbianca->text(), QString("Keep current NL (5) and WL (1)"));
+    }
+
+    void duplicatesShowTheLastTranslation() {
+        QList<Entry> entries = italianEntries();
+        entries.insert(3, {"CASA", "dwelling"});
+        Window w;
+        w.choose(writeDictionary(dicts_, "dup.txt", entries));
+        w.search("casa");
+        QCOMPARE(items(w->ListZ),
+                 (QStringList{"CANE", "CASA", "CASA", "CASA VERDE", "CASALE", "CASCATA"}));
+        QCOMPARE(w->Risposta->toPlainText(), QString("dwelling"));
+        QCOMPARE(w->ListZ->currentRow(), 2);
+        QCOMPARE(w->ExactMatchPos, qint16(3));
+    }
+
+    void missingDictionaryEndsTheProgram() {
+        const QString dict = writeDictionary(dicts_, "gone.txt", italianEntries());
+        Window w;
+        w.choose(dict);
+        QFile::remove(dict);
+        w.search("casa");
+        QCOMPARE(w.prompts.messages.size(), 1);
+        const FakePrompts::Message& m = w.prompts.messages.first();
+        QCOMPARE(m.title, QString("Errore ..."));
+        QCOMPARE(m.text, QString("... errori nel richiamo del file ZZZ.log !"));
+        QCOMPARE(m.icon, UserPrompts::Icon::Critical);
+        QCOMPARE(w.prompts.endCalls, 1);
+        QVERIFY(!w->session().exchange().isOpen());
+        QVERIFY(!w->session().busy());
+    }
+
+    void enterInAnEmptyBox_data() {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("lists not kept") << false;
+        QTest::newRow("lists kept") << true;
+    }
+    void enterInAnEmptyBox() {
+        QFETCH(bool, keep);
+        Window w;
+        w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
+        w.search("casa");
+        const QByteArray before = exchangeBytes();
+        w->Sbianca->setChecked(keep);
+        w->Parola->setText("   ");
+        w.pressEnter();
+        QCOMPARE(exchangeBytes(), before);
+        QCOMPARE(w->Parola->text(), QString());
+        QCOMPARE(w->Risposta->toPlainText(), QString());
+        QCOMPARE(w->ListZ->count(), keep ? 5 : 0);
+        QCOMPARE(w->ListY->count(), keep ? 1 : 0);
+        QVERIFY(!w->ListZ->isEnabled() && !w->ListY->isEnabled());
+        QCOMPARE(w->Storia->count(), 1);
+    }
+
+    void lineBreaksInAPastedWordAreDropped() {
+        Window w;
+        w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
+        w->Parola->setText("ca\r\nsa\n");
+        w->CmdVai->click();
+        QCOMPARE(w->Parola->text(), QString("CASA"));
+        QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
+        QCOMPARE(exchangeBytes().split('\n').at(1), QByteArray("CASA\r"));
+    }
+
+    void unwritableExchangeFileIsReported() {
+        QTemporaryDir blocked;
+        QFile blocker(blocked.filePath("vocabrix")); // a file where the folder should be
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        Window w;
+        w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
+        useTemporaryCache(blocked);
+        w.search("casa");
+        useTemporaryCache(cache_);
+        QCOMPARE(w.prompts.messages.size(), 1);
+        QVERIFY(w.prompts.messages.first().text.contains(blocked.path()));
+        QCOMPARE(w.prompts.endCalls, 0);
+        QCOMPARE(w->ListZ->count(), 0);
+        QVERIFY(!w->session().busy());
+        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+        w.search("casa"); // the next search works again
+        QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
+    }
+};
+
+QTEST_MAIN(SearchDriverTest)
+#include "search_driver_test.moc"

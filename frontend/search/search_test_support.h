@@ -1,0 +1,64 @@
+#pragma once
+// Shared by the window tests of the search: temporary dictionaries, a main window answered by a
+// fake user, and short ways to type, search and read the lists.
+
+#include "fake_prompts.h"
+#include "form1.h"
+#include "text_encoding.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QListWidget;
+
+namespace search_test {
+
+struct Entry {
+    QString headword;
+    QString translation;
+};
+
+// A small Italian-English dictionary, sorted by headword, with accented headwords.
+QList<Entry> italianEntries();
+
+// Writes the records, each line ending in LF, in the given encoding.
+QString writeDictionary(const QTemporaryDir& dir, const QString& name, const QList<Entry>& entries,
+                        TextEncoding encoding = TextEncoding::Utf8);
+
+// Points the exchange file into a fresh temporary folder; call before anything touches it.
+void useTemporaryCache(QTemporaryDir& cache);
+
+// The options: lists on or off, the root percentage text, the interface language.
+void setLists(bool nl, bool wl);
+void setPercent(const QString& text);
+void setItalian(bool italian);
+// Back to the options' start values.
+void resetOptions();
+
+QStringList items(const QListWidget* list);
+// A user's double-click on an item of a list: a click, then a second press reported as double.
+void doubleClick(QListWidget* list, int row);
+QByteArray exchangeBytes();
+
+// One main window with a fake user.
+class Window {
+public:
+    Window();
+    ~Window();
+    Form1& operator*() { return *form; }
+    Form1* operator->() { return form.get(); }
+
+    // The dialog answers path, then the menu entry runs (Open the first time, Change later).
+    void choose(const QString& path, const QString& folderLeftIn = QString());
+    void type(const QString& text);
+    void pressEnter();
+    // Empties the box with a key, types the word and presses Enter, as a user would.
+    void search(const QString& word);
+
+    FakePrompts prompts;
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace search_test

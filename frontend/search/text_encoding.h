@@ -1,0 +1,23 @@
+#pragma once
+// Dictionaries come as UTF-8 or as single-byte Windows-1252/Latin-1 text. The encoding of each
+// dictionary is decided from its own bytes, and query words and result lines are converted with it.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+enum class TextEncoding { Utf8, Windows1252 };
+
+// UTF-8 when the sample is valid UTF-8 (plain ASCII included), Windows-1252 otherwise.
+// A sample cut from a longer file may end inside a multi-byte character; cutShort allows that.
+TextEncoding detectEncoding(const QByteArray& sample, bool cutShort);
+
+// Samples the first 64 KiB of the file; UTF-8 when the file cannot be read.
+TextEncoding detectFileEncoding(const QString& path);
+
+// Windows-1252 writes characters it has no byte for as '?'.
+QByteArray encodeText(const QString& text, TextEncoding encoding);
+QString decodeText(const char* data, qsizetype size, TextEncoding encoding);
+inline QString decodeText(QByteArrayView bytes, TextEncoding encoding) {
+    return decodeText(bytes.data(), bytes.size(), encoding);
+}

@@ -1,0 +1,187 @@
+#include "form1.h"
+
+#include "bilingual_texts.h"
+#include "caption_tables.h"
+#include "form2.h"
+#include "layout_math.h"
+#include "program_resources.h"
+#include "search_session.h"
+#include "ui_fonts.h"
+
+#include <QCheckBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <initializer_list>
+#include <iterator>
+
+namespace {
+using Widgets = std::initializer_list<QWidget*>;
+
+constexpr int kClientWidth = 686;
+constexpr int kClientHeight = 363;
+
+template <typename W> W* make(QWidget* parent, const char* name, QRectF design) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(layout::toPixels(design));
+    return w;
+}
+
+QLabel* makeCaption(QWidget* parent, const char* name, QRectF design) {
+    auto* label = make<QLabel>(parent, name, design);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QLabel* makePicture(QWidget* parent, const char* name, const QString& resource) {
+    auto* picture = make<QLabel>(parent, name, {234, 328, 34, 34});
+    picture->setPixmap(QPixmap(resource));
+    picture->setAttribute(Qt::WA_TranslucentBackground);
+    // The pin overlaps the keep box; clicks there belong to the box.
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return picture;
+}
+
+void setBase(QWidget* w, QColor colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, colour); // every colour group, so a disabled box keeps it
+    w->setPalette(p);
+}
+
+void paintButton(QPushButton* button, QColor colour) {
+    // A style sheet is the one way every widget style draws a button's background colour.
+    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid "
+                                         "#808080; border-radius: 2px; }"
+                                         "QPushButton:pressed { background-color: %2; }"
+                                         "QPushButton:focus { border: 2px solid #404040; }")
+                              .arg(colour.name(), colour.darker(115).name()));
+}
+} // namespace
+
+Form1::Form1(UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), prompts_(prompts), session_(new SearchSession) {
+    setUpWindow();
+    createControls();
+    createMenus();
+    setStartSize();
+    setFonts();
+    setColours();
+    setStartStates();
+    orderTabStops();
+    routeEvents();
+    Form2::attachMainWindow(this);
+}
+
+Form1::~Form1() {
+    Form2::detachMainWindow(this);
+    delete session_;
+}
+
+void Form1::setUpWindow() {
+    loadProgramResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(texts::mainCaptions(false).title);
+    setWindowIcon(QIcon(programIconPath()));
+    setFont(ui::msSansSerif(ui::kNormalPoints));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+}
+
+void Form1::setStartSize() {
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+}
+
+void Form1::createControls() {
+    QWidget* c = centralWidget();
+    const texts::MainCaptions& en = texts::mainCaptions(false);
+    // Creation order matters: later controls lie above earlier ones.
+    CmdPagN = make<QPushButton>(c, "CmdPagN", {176, 328, 41, 25});
+    CmdPagN->setText(QStringLiteral(">"));
+    CmdPagP = make<QPushButton>(c, "CmdPagP", {128, 328, 41, 25});
+    CmdPagP->setText(QStringLiteral("<"));
+    ListY = make<QListWidget>(c, "ListY", {392, 136, 273, 186});
+    Sbianca = make<QCheckBox>(c, "Sbianca", {264, 332, 249, 25});
+    Sbianca->setText(en.sbianca);
+    Storia = make<QListWidget>(c, "Storia", {16, 136, 102, 186});
+    CmdForw = make<QPushButton>(c, "CmdForw", {72, 328, 41, 25});
+    CmdForw->setText(QStringLiteral(">"));
+    CmdBack = make<QPushButton>(c, "CmdBack", {16, 328, 41, 25});
+    CmdBack->setText(QStringLiteral("<"));
+    CmdClear = make<QPushButton>(c, "CmdClear", {16, 72, 65, 27});
+    CmdClear->setText(en.cmdClear);
+    ListZ = make<QListWidget>(c, "ListZ", {120, 136, 265, 186});
+    Risposta = make<QPlainTextEdit>(c, "Risposta", {88, 72, 577, 41});
+    Risposta->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Risposta->setTabChangesFocus(true);
+    Parola = make<QLineEdit>(c, "Parola", {88, 24, 576, 80.0 / 3});
+    CmdVai = make<QPushButton>(c, "CmdVai", {16, 24, 65, 27});
+    CmdVai->setText(en.cmdVai);
+    CmdEsci = make<QPushButton>(c, "CmdEsci", {584, 328, 73, 25});
+    CmdEsci->setText(en.cmdEsci);
+    ListZZ = make<QListWidget>(c, "ListZZ", {120, 136, 265, 186});
+    ListZZ->lower(); // an empty frame under NL
+    nomepurobreve = make<QLabel>(c, "nomepurobreve", {8, 8, 65, 17});
+    nomepurobreve->setText(QStringLiteral("-"));
+    PuntinaOK = makePicture(c, "PuntinaOK", pinStandingPath());
+    Puntina = makePicture(c, "Puntina", pinLyingPath());
+    OmbraRisp = make<QLabel>(c, "OmbraRisp", {16, 360, 45, 16});
+    OmbraRisp->setWordWrap(false);
+    OmbraRisp->setText(QString(11, QLatin1Char(' ')));
+    LabAllInterno = makeCaption(c, "LabAllInterno", {448, 120, 150, 17});
+    LabAllInterno->setText(en.labAllInterno);
+    LabStoria = makeCaption(c, "LabStoria", {16, 120, 97, 17});
+    LabStoria->setText(en.labStoria);
+    LabVediAnche = makeCaption(c, "LabVediAnche", {120, 120, 262, 17});
+    LabVediAnche->setText(en.labVediAnche);
+    LabIta = makeCaption(c, "LabIta", {248, 56, 150, 17});
+    LabIta->setText(en.labIta);
+    LabIng = makeCaption(c, "LabIng", {88, 8, 574, 17});
+    LabIng->setText(texts::queryCaption(false, nomepurobreve->text()));
+}
+
+void Form1::setFonts() {
+    const QFont large = ui::msSansSerif(ui::kLargePoints, true);
+    for (QWidget* w : Widgets{CmdPagN, CmdPagP, CmdForw, CmdBack, Risposta, Parola, OmbraRisp})
+        w->setFont(large);
+    const QFont buttons = ui::msSansSerif(ui::kNormalPoints, true);
+    for (QPushButton* b : {CmdClear, CmdVai, CmdEsci})
+        b->setFont(buttons);
+}
+
+void Form1::setColours() {
+    const QColor white(255, 255, 255);
+    for (QWidget* w : Widgets{ListY, ListZ, ListZZ, Risposta})
+        setBase(w, white);
+    setBase(Parola, QColor(255, 255, 192));
+    paintButton(CmdClear, QColor(255, 192, 192));
+    paintButton(CmdVai, QColor(255, 192, 192));
+}
+
+void Form1::setStartStates() {
+    // Nothing but EXIT and the menus responds until a dictionary is chosen.
+    for (QWidget* w : Widgets{CmdPagN, CmdPagP, Sbianca, CmdForw, CmdBack, nomepurobreve, PuntinaOK,
+                              Puntina, OmbraRisp})
+        w->hide();
+    for (QWidget* w :
+         Widgets{ListY, Sbianca, Storia, CmdClear, ListZ, Risposta, Parola, CmdVai, ListZZ})
+        w->setEnabled(false);
+    mChange->setEnabled(false);
+}
+
+void Form1::orderTabStops() {
+    QWidget* const order[] = {Parola,  CmdVai, CmdEsci, Risposta, ListZ,  CmdClear, CmdBack,
+                              CmdForw, Storia, Sbianca, ListY,    ListZZ, CmdPagP,  CmdPagN};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    for (QLabel* label : {nomepurobreve, PuntinaOK, Puntina, OmbraRisp, LabAllInterno, LabStoria,
+                          LabVediAnche, LabIta, LabIng})
+        label->setFocusPolicy(Qt::NoFocus);
+}

@@ -1,0 +1,63 @@
+// Routes every event of the main window to its reaction.
+#include "form1.h"
+
+#include "key_codes.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+void Form1::routeEvents() {
+    connect(mOpen, &QAction::triggered, this, &Form1::mOpen_Click);
+    connect(mChange, &QAction::triggered, this, &Form1::mChange_Click);
+    connect(mExit, &QAction::triggered, this, &Form1::mExit_Click);
+    connect(mOpzioni, &QAction::triggered, this, &Form1::mOpzioni_Click);
+    connect(mInstru, &QAction::triggered, this, &Form1::mInstru_Click);
+    connect(mTips, &QAction::triggered, this, &Form1::mTips_Click);
+    connect(mAbout, &QAction::triggered, this, &Form1::mAbout_Click);
+
+    Parola->installEventFilter(this);
+    connect(CmdVai, &QPushButton::clicked, this, &Form1::CmdVai_Click);
+    connect(CmdClear, &QPushButton::clicked, this, &Form1::CmdClear_Click);
+    connect(ListZ, &QListWidget::itemDoubleClicked, this, &Form1::ListZ_DblClick);
+    connect(ListY, &QListWidget::itemDoubleClicked, this, &Form1::ListY_DblClick);
+    // Any change of the keep box's value, by the user or by code.
+    connect(Sbianca, &QCheckBox::stateChanged, this, &Form1::Sbianca_Click);
+    connect(CmdPagN, &QPushButton::clicked, this, &Form1::CmdPagN_Click);
+    connect(CmdPagP, &QPushButton::clicked, this, &Form1::CmdPagP_Click);
+    // Any change of the history selection, by the user or by code.
+    connect(Storia, &QListWidget::currentRowChanged, this, &Form1::Storia_Click);
+    connect(Storia, &QListWidget::itemDoubleClicked, this, &Form1::Storia_DblClick);
+    connect(CmdBack, &QPushButton::clicked, this, &Form1::CmdBack_Click);
+    connect(CmdForw, &QPushButton::clicked, this, &Form1::CmdForw_Click);
+    connect(CmdEsci, &QPushButton::clicked, this, &Form1::CmdEsci_Click);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept(); // the close is never refused
+    Form_Unload();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Parola && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Tab and Shift+Tab move the focus; they are not keys of the query box.
+        const bool movesFocus = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+                                !(key->modifiers() & Qt::ControlModifier);
+        if (!movesFocus) {
+            Parola_KeyDown(key->key());
+            if (const auto code = characterCode(key->key(), key->modifiers(), key->text()))
+                Parola_KeyPress(*code);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event); // the key goes on unchanged
+}

@@ -1,0 +1,211 @@
+// Events of the main window reach their reactions; the three ways out end the program.
+#include "fake_prompts.h"
+#include "form1.h"
+#include "form2.h"
+#include "search_session.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+// Records whether the search's files were still open when the program was ended.
+class EndWatchingPrompts : public FakePrompts {
+public:
+    Form1* window = nullptr;
+    QList<bool> exchangeOpenAtEnd;
+    void endProgram() override {
+        exchangeOpenAtEnd.append(window->session().exchange().isOpen());
+        FakePrompts::endProgram();
+    }
+};
+} // namespace
+
+class Form1EventsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void keysInQueryBox_data();
+    void keysInQueryBox();
+    void keepBoxChangedByCode();
+    void pinLetsClicksThroughToKeepBox_data();
+    void pinLetsClicksThroughToKeepBox();
+    void historySelectionChangedByCode();
+    void clearButton();
+    void ending_data();
+    void ending();
+    void optionsWindowIsModeless();
+    void optionsWindowOutlivesMainWindow();
+
+private:
+    QTemporaryDir cache_;
+    EndWatchingPrompts prompts_;
+    std::unique_ptr<Form1> form_;
+};
+
+void Form1EventsTest::initTestCase() {
+    QVERIFY(cache_.isValid());
+    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
+}
+
+void Form1EventsTest::init() {
+    prompts_ = EndWatchingPrompts{};
+    form_ = std::make_unique<Form1>(prompts_);
+    prompts_.window = form_.get();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void Form1EventsTest::cleanup() {
+    form_.reset();
+    Form2::discardInstance();
+}
+
+void Form1EventsTest::keysInQueryBox_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("textAfter");
+    QTest::addColumn<bool>("answerCleared"); // the key-press reaction ran
+    QTest::addColumn<int>("historyFlag");    // the key-down reaction ran
+    QTest::newRow("letter") << int(Qt::Key_A) << 0 << "CASAa" << true << 1;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "CAS" << true << 1;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 0 << "CASA" << true << 1;
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << int(Qt::ControlModifier) << "CASA" << true << 1;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << 0 << "CASA" << false << 1;
+    QTest::newRow("Shift") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << "CASA" << false << 1;
+    QTest::newRow("Delete at the end") << int(Qt::Key_Delete) << 0 << "CASA" << false << 1;
+    QTest::newRow("Tab moves on") << int(Qt::Key_Tab) << 0 << "CASA" << false << 0;
+}
+
+void Form1EventsTest::keysInQueryBox() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, textAfter);
+    QFETCH(bool, answerCleared);
+    QFETCH(int, historyFlag);
+    form_->Parola->setEnabled(true);
+    form_->Parola->setText(QStringLiteral("CASA"));
+    form_->Parola->setFocus();
+    form_->Risposta->setPlainText(QStringLiteral("house"));
+    form_->HistoryFlag = 0;
+    QTest::keyClick(form_->Parola, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(form_->Parola->text(), textAfter); // the key reached the box unchanged
+    QCOMPARE(form_->Risposta->toPlainText().isEmpty(), answerCleared);
+    QCOMPARE(int(form_->HistoryFlag), historyFlag);
+}
+
+void Form1EventsTest::keepBoxChangedByCode() {
+    form_->Puntina->show();
+    form_->CmdPagN->show();
+    form_->Sbianca->setChecked(true);
+    QVERIFY(form_->Puntina->isHidden());
+    QVERIFY(!form_->PuntinaOK->isHidden());
+    QVERIFY(form_->CmdPagN->isHidden());
+    form_->Sbianca->setChecked(false);
+    QVERIFY(!form_->Puntina->isHidden());
+}
+
+void Form1EventsTest::pinLetsClicksThroughToKeepBox_data() {
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("loose pin") << false;
+    QTest::newRow("standing pin") << true;
+}
+
+void Form1EventsTest::pinLetsClicksThroughToKeepBox() {
+    QFETCH(bool, kept);
+    form_->Sbianca->show();
+    (kept ? form_->PuntinaOK : form_->Puntina)->show();
+    const QPoint overlap(form_->Sbianca->x() + 3, form_->Sbianca->y() + 12);
+    QVERIFY((kept ? form_->PuntinaOK : form_->Puntina)->geometry().contains(overlap));
+    QCOMPARE(form_->centralWidget()->childAt(overlap), form_->Sbianca);
+}
+
+void Form1EventsTest::historySelectionChangedByCode() {
+    form_->Storia->addItems({QStringLiteral("CANE"), QStringLiteral("GATTO")});
+    form_->Storia->setCurrentRow(1);
+    QCOMPARE(form_->Parola->text(), QStringLiteral("GATTO"));
+}
+
+void Form1EventsTest::clearButton() {
+    form_->CmdClear->setEnabled(true);
+    form_->Parola->setText(QStringLiteral("CASA"));
+    QTest::mouseClick(form_->CmdClear, Qt::LeftButton);
+    QVERIFY(form_->Parola->text().isEmpty());
+}
+
+void Form1EventsTest::ending_data() {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("optionsOpen");
+    QTest::newRow("EXIT") << "EXIT" << false;
+    QTest::newRow("File > Exit") << "mExit" << false;
+    QTest::newRow("title-bar close") << "close" << false;
+    QTest::newRow("EXIT with the options window open") << "EXIT" << true;
+    QTest::newRow("close with the options window open") << "close" << true;
+}
+
+void Form1EventsTest::ending() {
+    QFETCH(QString, way);
+    QFETCH(bool, optionsOpen);
+    if (optionsOpen) form_->mOpzioni->trigger();
+    // A search holds the exchange file open while it reads its results.
+    const QString exchange = cache_.filePath(QStringLiteral("exchange.txt"));
+    QFile file(exchange);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(form_->session().exchange().open(exchange));
+
+    if (way == "EXIT")
+        QTest::mouseClick(form_->CmdEsci, Qt::LeftButton);
+    else if (way == "mExit")
+        form_->mExit->trigger();
+    else
+        QVERIFY(form_->close()); // never refused
+
+    QCOMPARE(prompts_.endCalls, 1);
+    QCOMPARE(prompts_.exchangeOpenAtEnd, QList<bool>{false}); // files closed first
+    QVERIFY(prompts_.messages.isEmpty());                     // no question asked
+}
+
+void Form1EventsTest::optionsWindowIsModeless() {
+    QVERIFY(!Form2::exists());
+    form_->mOpzioni->trigger();
+    Form2& options = Form2::instance();
+    QVERIFY(options.isVisible());
+    QCOMPARE(options.parentWidget(), nullptr);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    form_->mOpzioni->trigger(); // again: the same window, still shown
+    QCOMPARE(&Form2::instance(), &options);
+    QVERIFY(options.isVisible());
+    // The main window keeps taking input meanwhile.
+    form_->Parola->setEnabled(true);
+    QTest::keyClicks(form_->Parola, QStringLiteral("ok"));
+    QCOMPARE(form_->Parola->text(), QStringLiteral("ok"));
+}
+
+void Form1EventsTest::optionsWindowOutlivesMainWindow() {
+    Form2& options = Form2::instance();
+    QCOMPARE(Form2::mainWindow(), form_.get());
+    form_.reset();
+    QCOMPARE(Form2::mainWindow(), nullptr);
+    // Its reactions no longer reach a main window, and do not fail for it.
+    options.useNL->setChecked(false);
+    options.LinguaIta->setChecked(true);
+    QVERIFY(!options.NEsca->isEnabled());
+}
+
+QTEST_MAIN(Form1EventsTest)
+#include "form1_events_test.moc"

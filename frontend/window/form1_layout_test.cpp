@@ -1,0 +1,204 @@
+// The main window's layout as the window is resized and the answer changes.
+#include "fake_prompts.h"
+#include "form1.h"
+#include "form2.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <initializer_list>
+#include <memory>
+
+class Form1LayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void resize_data();
+    void resize();
+    void answerBoxLines_data();
+    void answerBoxLines();
+    void longAnswerInLowWindow();
+    void windowTooLowForTwoLines();
+    void minimizedWindowKeepsLayout();
+    void resizeWhileLayoutYields();
+
+private:
+    QWidget* client() const { return form_->centralWidget(); }
+    void setAnswerWidth(double boxWidths);
+    void resizeOuter(QSize outer);
+
+    QTemporaryDir cache_;
+    FakePrompts prompts_;
+    std::unique_ptr<Form1> form_;
+};
+
+void Form1LayoutTest::initTestCase() {
+    QVERIFY(cache_.isValid());
+    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
+}
+
+void Form1LayoutTest::init() {
+    form_ = std::make_unique<Form1>(prompts_);
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+}
+
+void Form1LayoutTest::cleanup() {
+    form_.reset();
+    Form2::discardInstance();
+}
+
+// Puts into OmbraRisp a one-line text at least boxWidths answer-box widths wide.
+void Form1LayoutTest::setAnswerWidth(double boxWidths) {
+    const double target = boxWidths * form_->Risposta->width();
+    const QFontMetrics metrics(form_->OmbraRisp->font());
+    QString text;
+    while (metrics.horizontalAdvance(text) < target)
+        text += QStringLiteral("word ");
+    form_->OmbraRisp->setText(text); // as the search does: no resize of the label
+}
+
+// Resizes the window by its outer (frame) size, the size the minimum rule is about.
+void Form1LayoutTest::resizeOuter(QSize outer) {
+    const QSize frame = form_->frameGeometry().size() - form_->size();
+    form_->resize(outer - frame);
+}
+
+void Form1LayoutTest::resize_data() {
+    QTest::addColumn<QSize>("requested"); // outer size in pixels (15 twips each)
+    QTest::addColumn<QSize>("outer");
+    QTest::newRow("larger") << QSize(1000, 700) << QSize(1000, 700);
+    QTest::newRow("4965 twips wide is kept") << QSize(331, 400) << QSize(331, 400);
+    QTest::newRow("4935 twips wide snaps to 5010") << QSize(329, 400) << QSize(334, 400);
+    QTest::newRow("too low") << QSize(600, 200) << QSize(600, 252);
+    QTest::newRow("too low also widens") << QSize(332, 200) << QSize(334, 252);
+    QTest::newRow("far too small") << QSize(50, 50) << QSize(334, 252);
+    QTest::newRow("odd width") << QSize(801, 455) << QSize(801, 455);
+}
+
+void Form1LayoutTest::resize() {
+    QFETCH(QSize, requested);
+    QFETCH(QSize, outer);
+    resizeOuter(requested);
+    QCOMPARE(form_->frameGeometry().size(), outer);
+
+    const int sw = client()->width();
+    const int sh = client()->height();
+    // Boxes end 16 pixels from the right edge, WL 14, EXIT 16.
+    QCOMPARE(form_->Parola->geometry().right() + 1, sw - 16);
+    QCOMPARE(form_->Risposta->geometry().right() + 1, sw - 16);
+    QCOMPARE(form_->ListY->geometry().right() + 1, sw - 14);
+    QCOMPARE(form_->CmdEsci->geometry().right() + 1, sw - 16);
+    QCOMPARE(form_->LabIng->geometry().left(), form_->Parola->geometry().left());
+    QCOMPARE(form_->LabIng->width(), form_->Parola->width());
+    QCOMPARE(form_->LabIta->width(), form_->Risposta->width());
+    QCOMPARE(form_->LabVediAnche->geometry().left(), form_->ListZ->geometry().left());
+    QCOMPARE(form_->LabVediAnche->width(), form_->ListZ->width());
+    QCOMPARE(form_->LabAllInterno->geometry().left(), form_->ListY->geometry().left());
+    QCOMPARE(form_->LabAllInterno->width(), form_->ListY->width());
+    // One pixel between NL and WL; the empty frame keeps NL's rectangle.
+    QCOMPARE(form_->ListY->geometry().left() - form_->ListZ->geometry().right(), 2);
+    QCOMPARE(form_->ListZZ->geometry(), form_->ListZ->geometry());
+    // The keep box is centred on WL's left edge (to the rounding of both).
+    const double centre = form_->Sbianca->x() + form_->Sbianca->width() / 2.0;
+    QVERIFY(qAbs(centre - form_->ListY->x()) <= 1.0);
+    QCOMPARE(form_->Puntina->geometry(), form_->PuntinaOK->geometry());
+    QVERIFY(qAbs(form_->Puntina->x() - (form_->Sbianca->x() - 27.2)) <= 1.0);
+    // Vertically: bottom row 30 above the lower edge, lists ending 9 above it.
+    QCOMPARE(form_->BottomRowTop, float(sh - 30));
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             form_->CmdBack, form_->CmdForw, form_->CmdPagP, form_->CmdPagN, form_->Sbianca,
+             form_->Puntina, form_->CmdEsci})
+        QCOMPARE(w->y(), sh - 30);
+    for (QListWidget* list : {form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY}) {
+        QCOMPARE(list->y(), 135);
+        QCOMPARE(list->geometry().bottom() + 1, sh - 39);
+    }
+    for (QLabel* label : {form_->LabStoria, form_->LabVediAnche, form_->LabAllInterno})
+        QCOMPARE(label->y(), 119);
+}
+
+void Form1LayoutTest::answerBoxLines_data() {
+    QTest::addColumn<double>("boxWidths");
+    QTest::addColumn<int>("height");
+    QTest::newRow("short answer") << 0.3 << 40;
+    QTest::newRow("1.5 widths") << 1.5 << 40;
+    QTest::newRow("2.5 widths") << 2.5 << 60;
+    QTest::newRow("4.5 widths") << 4.5 << 100;
+}
+
+void Form1LayoutTest::answerBoxLines() {
+    QFETCH(double, boxWidths);
+    QFETCH(int, height);
+    setAnswerWidth(boxWidths);
+    form_->LayoutVertical();
+    QCOMPARE(form_->Risposta->geometry(), QRect(88, 72, client()->width() - 104, height));
+    const int listsTop = 72 + height + 7;
+    QCOMPARE(form_->ListsTop, float(listsTop));
+    QCOMPARE(form_->LabVediAnche->y(), listsTop);
+    for (QListWidget* list : {form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY}) {
+        QCOMPARE(list->y(), listsTop + 16);
+        QCOMPARE(list->height(), client()->height() - 30 - listsTop - 25);
+    }
+}
+
+void Form1LayoutTest::longAnswerInLowWindow() {
+    resizeOuter(QSize(334, 252));
+    setAnswerWidth(40);
+    form_->LayoutVertical();
+    const int lines = form_->Risposta->height() / 20;
+    QVERIFY(lines >= 2);
+    QCOMPARE(form_->Risposta->height(), 20 * lines);
+    // As many lines as leave the lists at least one pixel, and not one more.
+    QVERIFY(form_->ListZ->height() >= 1);
+    QVERIFY(lines == 2 || form_->ListZ->height() <= 20);
+}
+
+void Form1LayoutTest::windowTooLowForTwoLines() {
+    // Lower than the minimum window allows: two lines still, and lists of no height.
+    client()->resize(client()->width(), 100);
+    setAnswerWidth(10);
+    form_->LayoutVertical();
+    QCOMPARE(form_->Risposta->height(), 40);
+    QCOMPARE(form_->BottomRowTop, 70.f);
+    for (QListWidget* list : {form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY})
+        QCOMPARE(list->height(), 0);
+}
+
+void Form1LayoutTest::minimizedWindowKeepsLayout() {
+    const QRect parola = form_->Parola->geometry();
+    const QRect exit = form_->CmdEsci->geometry();
+    form_->setWindowState(Qt::WindowMinimized);
+    form_->resize(900, 600);
+    QCOMPARE(form_->Parola->geometry(), parola);
+    QCOMPARE(form_->CmdEsci->geometry(), exit);
+
+    form_->setWindowState(Qt::WindowNoState);
+    form_->resize(901, 601);
+    QCOMPARE(form_->Parola->width(), client()->width() - 104);
+}
+
+void Form1LayoutTest::resizeWhileLayoutYields() {
+    // A resize that arrives while the layout lets events run lays the window out at once; the
+    // interrupted layout then finishes with the new size.
+    QTimer::singleShot(0, form_.get(), [this] { form_->resize(900, 600); });
+    form_->LayoutVertical();
+    const int sh = client()->height();
+    QCOMPARE(form_->BottomRowTop, float(sh - 30));
+    QCOMPARE(form_->ListZ->geometry().bottom() + 1, sh - 39);
+    QCOMPARE(form_->Parola->width(), client()->width() - 104);
+    QCOMPARE(form_->CmdEsci->y(), sh - 30);
+}
+
+QTEST_MAIN(Form1LayoutTest)
+#include "form1_layout_test.moc"

@@ -1,0 +1,26 @@
+// The main window's own commands: the options window and the program's end.
+#include "form1.h"
+
+#include "form2.h"
+#include "search_session.h"
+#include "user_prompts.h"
+
+void Form1::CmdEsci_Click() {
+    session().closeFiles();
+    prompts().endProgram();
+}
+
+void Form1::mExit_Click() {
+    CmdEsci_Click();
+}
+
+void Form1::Form_Unload() {
+    CmdEsci_Click();
+}
+
+void Form1::mOpzioni_Click() {
+    Form2& options = Form2::instance();
+    options.show(); // modeless and without an owner
+    options.raise();
+    options.activateWindow();
+}

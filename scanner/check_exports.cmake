@@ -1,5 +1,6 @@
 # Checks that liblexscan.so exports MYFUNC alone and needs nothing but the C and C++ runtimes.
 #   cmake -DLIBRARY=<path> -DNM=<nm> -DREADELF=<readelf> -P check_exports.cmake
+cmake_policy(SET CMP0007 NEW)
 execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
                 OUTPUT_VARIABLE symbols RESULT_VARIABLE failed)
 if(failed)

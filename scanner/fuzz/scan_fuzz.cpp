@@ -2,7 +2,7 @@
 //
 // Input: four request lines (QW, root, mode, options), then the dictionary bytes. The options
 // line picks the reader's block size (low four bits) and whether the dictionary is repeated (top
-// three bits), so that inputs also reach the 32000-line chunk boundary. The engine's output is
+// four bits), so that inputs also reach the 32000-line chunk boundary. The engine's output is
 // checked against a plain model of the scan and against the result format's own invariants.
 
 #include "lexscan/scan.h"
@@ -155,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned options = field[3].empty() ? 0 : static_cast<unsigned char>(field[3][0]);
     const std::size_t blockSize = (options & 0x0f) == 0 ? 65536 : (options & 0x0f);
     std::string dictionary(input);
-    if ((options & 0xe0) == 0xe0 && !dictionary.empty()) {
+    if ((options & 0xf0) == 0xf0 && !dictionary.empty()) {
         // Repeat the dictionary until it passes the chunk limit, to reach chunk boundaries.
         const std::string unit = dictionary.back() == '\n' ? dictionary : dictionary + "\n";
         const std::size_t unitLines =

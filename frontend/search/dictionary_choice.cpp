@@ -14,11 +14,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,6 +32,13 @@ OpenDialogAnswer ShowOpenDialog(Form1& window, const QStringList& filters) {
     request.filters = filters;
     request.startFolder = window.session().LastFolder;
     return window.prompts().chooseFile(&window, request);
+}
+
+// A folder, a pipe or a device exists but cannot be a dictionary: reading a pipe or a device
+// could hold the window up for good. A missing file is left to the search to report.
+bool existsButIsNoFile(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
 const QStringList dictionaryFilters = {QStringLiteral("Dictionary files (*.txt)"),
@@ -48,6 +58,11 @@ void Form1::OpenDictionary() {
         // It could not be passed on in the request's first line.
         prompts().showMessage(this, search_messages::title(),
                               search_messages::pathWithLineBreak(settings::italian(), chosen),
+                              UserPrompts::Icon::Warning);
+        chosen.clear();
+    } else if (!chosen.trimmed().isEmpty() && existsButIsNoFile(chosen)) {
+        prompts().showMessage(this, search_messages::title(),
+                              search_messages::notAFile(settings::italian(), chosen),
                               UserPrompts::Icon::Warning);
         chosen.clear();
     }

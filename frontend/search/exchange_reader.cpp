@@ -1,13 +1,36 @@
 #include "exchange_reader.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 constexpr qint64 blockSize = 256 * 1024;
 }
 
 bool ExchangeReader::open(const QString& path) {
     close();
-    file_.setFileName(path);
-    return file_.open(QIODevice::ReadOnly);
+    const int fd = openExchangeFile(path, ExchangeAccess::Read, &problem_);
+    if (fd < 0) return false;
+    if (!file_.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        problem_.kind = ExchangeProblem::Kind::System;
+        problem_.path = path;
+        problem_.detail = file_.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ExchangeReader::beginsWith(QByteArrayView bytes) {
+    while (buffer_.size() - pos_ < bytes.size() && fill()) {
+    }
+    return QByteArrayView(buffer_).sliced(pos_).startsWith(bytes);
+}
+
+qint64 ExchangeReader::size() const {
+    struct stat info {};
+    if (!file_.isOpen() || ::fstat(file_.handle(), &info) != 0) return -1;
+    return info.st_size;
 }
 
 void ExchangeReader::close() {

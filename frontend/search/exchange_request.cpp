@@ -1,13 +1,11 @@
 #include "exchange_request.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <lexscan/exchange_path.h>
 
 #include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
+#include <unistd.h>
 
 bool hasLineBreak(const QString& text) {
     return text.contains(u'\n') || text.contains(u'\r');
@@ -17,22 +15,6 @@ QString withoutLineBreaks(QString text) {
     text.remove(u'\r');
     text.remove(u'\n');
     return text;
-}
-
-bool makePrivateFolder(const QString& folder, QString* error) {
-    if (folder.isEmpty()) {
-        *error = QStringLiteral("no folder name");
-        return false;
-    }
-    const QFileInfo info(folder);
-    if (info.isDir()) return true;
-    const QString parent = info.absolutePath();
-    if (parent != info.absoluteFilePath() && !makePrivateFolder(parent, error)) return false;
-    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST) {
-        *error = QStringLiteral("%1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    return true;
 }
 
 QByteArray requestBytes(const SearchRequest& request, TextEncoding encoding) {
@@ -45,29 +27,40 @@ QByteArray requestBytes(const SearchRequest& request, TextEncoding encoding) {
     return bytes;
 }
 
-bool writeRequest(const QString& exchangePath, const SearchRequest& request, TextEncoding encoding,
-                  QString* error) {
+ExchangeProblem writeRequest(const QString& exchangePath, const SearchRequest& request,
+                             TextEncoding encoding) {
     if (hasLineBreak(request.dictPath) || hasLineBreak(request.queryWord) ||
         hasLineBreak(request.root)) {
-        *error = QStringLiteral("a request value holds a line break");
-        return false;
+        ExchangeProblem p;
+        p.kind = ExchangeProblem::Kind::System;
+        p.detail = QStringLiteral("a request value holds a line break");
+        return p;
     }
-    QFile file(exchangePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = file.errorString();
-        return false;
-    }
+    ExchangeProblem problem;
+    const int fd = openExchangeFile(exchangePath, ExchangeAccess::Write, &problem);
+    if (fd < 0) return problem;
     const QByteArray bytes = requestBytes(request, encoding);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        return false;
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written,
+                                  static_cast<std::size_t>(bytes.size() - written));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            problem = ExchangeProblem::fromErrno(exchangePath);
+            break;
+        }
+        written += n;
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (::close(fd) != 0 && problem.ok() && errno != EINTR)
+        problem = ExchangeProblem::fromErrno(exchangePath);
+    return problem;
+}
+
+bool writeRequest(const QString& exchangePath, const SearchRequest& request, TextEncoding encoding,
+                  QString* error) {
+    const ExchangeProblem p = writeRequest(exchangePath, request, encoding);
+    if (!p.ok()) *error = p.describe();
+    return p.ok();
 }
 
 QString exchangeFilePath() {

@@ -1,6 +1,7 @@
 #pragma once
 // The program's side of the exchange file: the four-line request of a search.
 
+#include "exchange_place.h"
 #include "search_mode.h"
 #include "text_encoding.h"
 
@@ -17,14 +18,14 @@ struct SearchRequest {
 bool hasLineBreak(const QString& text);
 QString withoutLineBreaks(QString text);
 
-// Creates the folder and any missing parent with mode 0700. False with a reason on failure.
-bool makePrivateFolder(const QString& folder, QString* error);
-
 // The four lines, each ending in CR LF.
 QByteArray requestBytes(const SearchRequest& request, TextEncoding encoding);
 
-// Creates or truncates the exchange file and writes the request. False with a reason on failure,
-// also when a value holds a line break.
+// Creates or truncates the exchange file (mode 0600, in a checked folder) and writes the request.
+// A value that holds a line break is refused and the file left alone.
+ExchangeProblem writeRequest(const QString& exchangePath, const SearchRequest& request,
+                             TextEncoding encoding);
+// The same, false with the reason in words.
 bool writeRequest(const QString& exchangePath, const SearchRequest& request, TextEncoding encoding,
                   QString* error);
 

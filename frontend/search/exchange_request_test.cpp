@@ -1,7 +1,6 @@
 #include "exchange_request.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,25 +63,6 @@ private slots:
         QCOMPARE(error.isEmpty(), written);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), written ? expected : previous); // a refusal leaves it alone
-    }
-
-    void privateFolder() {
-        QTemporaryDir dir;
-        const QString parent = dir.filePath("cache");
-        const QString folder = parent + "/vocabrix";
-        QString error;
-        QVERIFY2(makePrivateFolder(folder, &error), qPrintable(error));
-        for (const QString& created : {parent, folder})
-            QCOMPARE(QFile::permissions(created), QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ExeOwner | QFile::ReadUser |
-                                                      QFile::WriteUser | QFile::ExeUser);
-        QVERIFY(makePrivateFolder(folder, &error)); // already there
-
-        QFile blocker(dir.filePath("file"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QVERIFY(!makePrivateFolder(blocker.fileName() + "/vocabrix", &error));
-        QVERIFY(!error.isEmpty());
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -15,19 +16,6 @@
 #include <map>
 
 using namespace search_test;
-
-namespace {
-
-// AHOY, H, HO00000 ... HO39999, SHOE: 40,003 headwords, 40,001 of them begin with H.
-QList<Entry> longEntries() {
-    QList<Entry> entries{{"AHOY", "ahoy"}, {"H", "aitch"}};
-    for (int i = 0; i < 40000; ++i)
-        entries.append(Entry{QString("HO%1").arg(i, 5, 10, QChar('0')), QString("t%1").arg(i)});
-    entries.append(Entry{"SHOE", "shoe"});
-    return entries;
-}
-
-} // namespace
 
 class NlPagesTest : public QObject {
     Q_OBJECT
@@ -122,20 +110,6 @@ private slots:
         QCOMPARE(w->ListZ->item(0)->text(), QString("AHOY"));
     }
 
-    void missingExchangeFileAtAPageChange() {
-        Window w;
-        w.choose(longDict_);
-        w.search("h");
-        QVERIFY(QFile::remove(exchangeFilePath()));
-        w->CmdPagN->click();
-        QCOMPARE(w.prompts.messages.size(), 1);
-        QCOMPARE(w.prompts.endCalls, 0);
-        QCOMPARE(w->ListZ->count(), 0);
-        QVERIFY(!w->ListZ->isHidden());
-        QVERIFY(w->CmdPagN->isHidden() && w->CmdPagP->isHidden());
-        QVERIFY(!w->session().busy());
-    }
-
     // Commands given while results load are ignored; the load ends as if they never came.
     void commandsDuringALoad_data() {
         QTest::addColumn<QString>("command");
@@ -198,6 +172,45 @@ private slots:
         QCOMPARE(f.CmdPagN->isHidden(), duringPageChange);
         if (command != "FIND") QCOMPARE(f.Parola->text(), duringPageChange ? "HO" : "*");
         QCOMPARE(f.CmdBack->isEnabled(), f.Storia->currentRow() > 0);
+    }
+
+    // The keep box works during a load: its click hides the page buttons, as at any time, and
+    // the load does not show them again.
+    void keepBoxDuringALoad_data() {
+        QTest::addColumn<bool>("duringPageChange");
+        QTest::newRow("during a search") << false;
+        QTest::newRow("during a page change") << true;
+    }
+    void keepBoxDuringALoad() {
+        QFETCH(bool, duringPageChange);
+        setPercent("100");
+        Window w;
+        w.choose(longDict_);
+        w.search("ho");
+        Form1& f = *w;
+        bool ranWhileBusy = false;
+        QMetaObject::invokeMethod(
+            &f,
+            [&] {
+                ranWhileBusy = f.session().busy();
+                QTest::mouseClick(f.Sbianca, Qt::LeftButton);
+            },
+            Qt::QueuedConnection);
+        if (duringPageChange)
+            f.CmdPagN->click();
+        else
+            w.search("h");
+        const int loaded = duringPageChange ? 8000 : 32000;
+        QVERIFY(ranWhileBusy);
+        QVERIFY(f.Sbianca->isChecked());
+        QVERIFY(f.Puntina->isHidden() && !f.PuntinaOK->isHidden());
+        QCOMPARE(f.ListZ->count(), loaded);
+        QVERIFY(f.CmdPagN->isHidden() && f.CmdPagP->isHidden());
+        // The next search only translates and keeps what was loaded.
+        w.search("shoe");
+        QCOMPARE(f.Risposta->toPlainText(), QString("shoe"));
+        QCOMPARE(f.ListZ->count(), loaded);
+        QVERIFY(f.CmdPagN->isHidden() && f.CmdPagP->isHidden());
     }
 
     void exitDuringALoad() {

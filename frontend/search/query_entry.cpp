@@ -2,8 +2,12 @@
 // and CLEAR.
 #include "form1.h"
 
+#include "long_lines.h"
+#include "search_messages.h"
 #include "search_session.h"
 #include "search_widgets.h"
+#include "settings.h"
+#include "user_prompts.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,7 +25,14 @@ void searchListItem(Form1& w, QListWidget* list) {
     if (w.session().busy()) return;
     const QListWidgetItem* item = list->currentItem();
     if (!item) return; // nothing selected
-    w.Parola->setText(item->text());
+    const std::optional<QString> query = itemQuery(*item);
+    if (!query) {
+        w.prompts().showMessage(&w, search_messages::title(),
+                                search_messages::lineTooLong(settings::italian(), longestQuery),
+                                UserPrompts::Icon::Warning);
+        return;
+    }
+    w.Parola->setText(*query);
     if (w.Parola->text().trimmed().isEmpty()) return;
     w.HistoryFlag = 1;
     w.DoSearch();

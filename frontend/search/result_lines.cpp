@@ -1,5 +1,16 @@
 #include "result_lines.h"
 
+#include "long_lines.h"
+
+namespace {
+QString decode(QByteArrayView bytes, TextEncoding encoding, bool* cut) {
+    bool wasCut = false;
+    QString text = decodeResultLine(bytes, encoding, &wasCut);
+    if (cut) *cut = wasCut;
+    return text;
+}
+} // namespace
+
 LineKind classifyLine(QByteArrayView line) {
     if (line.startsWith('*')) return LineKind::ChunkHeader;
     if (line.startsWith('_')) return LineKind::Ignored;
@@ -9,23 +20,23 @@ LineKind classifyLine(QByteArrayView line) {
     return LineKind::Ignored;
 }
 
-FirstChunkReader::Step FirstChunkReader::take(QByteArrayView line, QString& text) const {
+FirstChunkReader::Step FirstChunkReader::take(QByteArrayView line, QString& text, bool* cut) const {
     switch (classifyLine(line)) {
     case LineKind::Ignored:
         return Step::Nothing;
     case LineKind::ChunkHeader:
         return Step::MoreChunks;
     case LineKind::Translation:
-        text = decodeText(line.constData() + 1, line.size() - 1, encoding_);
+        text = decode(line.sliced(1), encoding_, cut);
         return Step::Translation;
     case LineKind::Headword:
         break;
     }
-    text = decodeText(line, encoding_);
+    text = decode(line, encoding_, cut);
     return sorter_.isNeighbour(text) ? Step::Neighbour : Step::Whereinto;
 }
 
-PageReader::Step PageReader::take(QByteArrayView line, QString& text) {
+PageReader::Step PageReader::take(QByteArrayView line, QString& text, bool* cut) {
     ++lineCount_;
     if (page_ < 1) return Step::Skip; // no such page
     const LineKind kind = classifyLine(line);
@@ -36,6 +47,6 @@ PageReader::Step PageReader::take(QByteArrayView line, QString& text) {
     }
     // Lines before the wanted chunk (the request included) are not even decoded.
     if (chunkCount_ < page_ || kind != LineKind::Headword) return Step::Skip;
-    text = decodeText(line, encoding_);
+    text = decode(line, encoding_, cut);
     return sorter_.isNeighbour(text) ? Step::Neighbour : Step::Skip;
 }

@@ -35,8 +35,9 @@ public:
     FirstChunkReader(HeadwordSorter sorter, TextEncoding encoding)
         : sorter_(std::move(sorter)), encoding_(encoding) {}
 
-    // Classifies one line; text receives the headword or the translation.
-    Step take(QByteArrayView line, QString& text) const;
+    // Classifies one line; text receives the headword or the translation, cut tells whether
+    // only the start of a very long line was decoded (long_lines.h).
+    Step take(QByteArrayView line, QString& text, bool* cut = nullptr) const;
 
 private:
     HeadwordSorter sorter_;
@@ -51,7 +52,7 @@ public:
     PageReader(int page, HeadwordSorter sorter, TextEncoding encoding)
         : page_(page), sorter_(std::move(sorter)), encoding_(encoding) {}
 
-    Step take(QByteArrayView line, QString& text);
+    Step take(QByteArrayView line, QString& text, bool* cut = nullptr);
 
 private:
     int page_;

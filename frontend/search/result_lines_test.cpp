@@ -147,6 +147,59 @@ private slots:
         });
         QCOMPARE(read, lines);
     }
+
+    // Whether the file still holds the request this window wrote; nothing is used up.
+    void beginsWith_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("ours");
+        const QByteArray request = "/d/x.txt\r\nHOUSE\r\nHO\r\n3\r\n";
+        QTest::newRow("the same request") << request + "*0\r\n" << true;
+        QTest::newRow("the request alone") << request << true;
+        QTest::newRow("another word")
+            << QByteArray("/d/x.txt\r\nHOME\r\nHO\r\n3\r\n*0\r\n") << false;
+        QTest::newRow("LF for CR LF") << QByteArray("/d/x.txt\nHOUSE\nHO\n3\n*0\n") << false;
+        QTest::newRow("cut inside the request") << request.left(12) << false;
+        QTest::newRow("empty") << QByteArray() << false;
+    }
+    void beginsWith() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, ours);
+        // A request longer than a read block, as a long path and query make it.
+        for (const QByteArray& path : {QByteArray("/d/x.txt"), "/d/" + QByteArray(300000, 'd')}) {
+            const QByteArray expected = path + "\r\nHOUSE\r\nHO\r\n3\r\n";
+            QByteArray file = content;
+            file.replace("/d/x.txt", path);
+            QTemporaryDir dir;
+            QFile out(dir.filePath("zzz.log"));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file);
+            out.close();
+            ExchangeReader reader;
+            QVERIFY(reader.open(out.fileName()));
+            QCOMPARE(reader.beginsWith(expected), ours);
+            QCOMPARE(reader.size(), qint64(file.size()));
+            QByteArrayView line;
+            QCOMPARE(reader.next(line), !file.isEmpty());
+            QCOMPARE(line.toByteArray(), file.left(file.indexOf('\n')).replace("\r", ""));
+        }
+    }
+
+    void sizeFollowsAnotherWriter() {
+        QTemporaryDir dir;
+        QFile out(dir.filePath("zzz.log"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("/d/x.txt\r\nHOUSE\r\nHO\r\n3\r\n*0\r\n");
+        out.flush();
+        ExchangeReader reader;
+        QVERIFY(reader.open(out.fileName()));
+        QCOMPARE(reader.size(), qint64(28));
+        out.resize(0);
+        out.write("/d/y.txt\r\n");
+        out.flush();
+        QCOMPARE(reader.size(), qint64(10));
+        reader.close();
+        QCOMPARE(reader.size(), qint64(-1));
+    }
 };
 
 QTEST_GUILESS_MAIN(ResultLinesTest)

@@ -5,6 +5,7 @@
 #include "bilingual_texts.h"
 #include "event_pacer.h"
 #include "exchange_request.h"
+#include "long_lines.h"
 #include "result_lines.h"
 #include "root_rule.h"
 #include "search_messages.h"
@@ -34,17 +35,23 @@ void warn(Form1& w, const QString& text) {
 // Writes the request; false after telling the user why it could not be written.
 bool writeSearchRequest(Form1& w, const SearchRequest& request) {
     const bool italian = settings::italian();
+    SearchSession& session = w.session();
+    // Whatever the file held belongs to no search of this window from now on.
+    session.request.clear();
+    session.resultsSize = -1;
     const QString exchange = exchangeFilePath();
     if (exchange.isEmpty()) {
         warn(w, search_messages::noExchangeFolder(italian));
         return false;
     }
-    QString error;
-    if (!makePrivateFolder(exchangeFolderPath(), &error) ||
-        !writeRequest(exchange, request, w.session().encoding, &error)) {
-        warn(w, search_messages::exchangeNotWritten(italian, exchange, error));
+    ExchangeProblem problem = makePrivateFolder(exchangeFolderPath());
+    if (problem.ok()) problem = writeRequest(exchange, request, session.encoding);
+    if (!problem.ok()) {
+        warn(w, search_messages::exchangeNotWritten(
+                    italian, exchange, search_messages::exchangeProblem(italian, problem)));
         return false;
     }
+    session.request = requestBytes(request, session.encoding);
     return true;
 }
 
@@ -89,11 +96,21 @@ enum class ReadOutcome { Done, SearchEnded, Abandoned };
 ReadOutcome readFirstChunk(Form1& w, SearchMode mode, const QString& queryWord) {
     const bool italian = settings::italian();
     const QString exchange = exchangeFilePath();
-    ExchangeReader& reader = w.session().exchange();
+    SearchSession& session = w.session();
+    ExchangeReader& reader = session.exchange();
     if (!reader.open(exchange)) {
-        warn(w, search_messages::exchangeNotRead(italian, exchange, reader.errorString()));
+        warn(w,
+             search_messages::exchangeNotRead(
+                 italian, exchange, search_messages::exchangeProblem(italian, reader.problem())));
         return ReadOutcome::SearchEnded;
     }
+    // Another copy of the program may have searched since this request was written.
+    if (session.request.isEmpty() || !reader.beginsWith(session.request)) {
+        reader.close();
+        warn(w, search_messages::resultsReplaced(italian, exchange));
+        return ReadOutcome::SearchEnded;
+    }
+    session.resultsSize = reader.size();
     w.Risposta->clear();
 
     // The request and the first chunk header; a scanner that could not append leaves none.
@@ -116,29 +133,31 @@ ReadOutcome readFirstChunk(Form1& w, SearchMode mode, const QString& queryWord) 
     }
     if (fillsWhereinto(mode)) w.ListY->hide();
 
-    const FirstChunkReader chunk({w.QueryRoot, queryWord == allQuery}, w.session().encoding);
+    // A click on the keep box meanwhile hides the page buttons, as it always does.
+    const bool keptAtStart = w.Sbianca->isChecked();
+    const FirstChunkReader chunk({w.QueryRoot, queryWord == allQuery}, session.encoding);
     ListBatch neighbours(w.ListZ);
     ListBatch whereinto(w.ListY);
     EventPacer pacer;
     QString text;
-    bool reading = true;
-    while (reading && reader.next(line)) {
-        switch (chunk.take(line, text)) {
+    bool cut = false;
+    bool morePages = false;
+    while (!morePages && reader.next(line)) {
+        switch (chunk.take(line, text, &cut)) {
         case FirstChunkReader::Step::Nothing:
             break;
         case FirstChunkReader::Step::Neighbour:
-            neighbours.add(text);
+            neighbours.add(text, cut);
             break;
         case FirstChunkReader::Step::Whereinto:
-            whereinto.add(text);
+            whereinto.add(text, cut);
             break;
         case FirstChunkReader::Step::Translation:
-            w.OmbraRisp->setText(text);
+            w.OmbraRisp->setText(shortened(text, longestTranslation));
             w.ExactMatchPos = static_cast<qint16>(std::min(neighbours.count(), 32767));
             break;
         case FirstChunkReader::Step::MoreChunks:
-            w.CmdPagN->show();
-            reading = false;
+            morePages = true;
             break;
         }
         if (pacer.due()) {
@@ -151,12 +170,25 @@ ReadOutcome readFirstChunk(Form1& w, SearchMode mode, const QString& queryWord) 
     }
     const bool failed = reader.failed();
     const QString error = reader.errorString();
+    // Another search emptied and rewrote the file while it was read.
+    const bool replaced = reader.size() != session.resultsSize;
     neighbours.flush();
     whereinto.flush();
     w.NLPage = 1;
     w.ListZ->show();
     w.ListY->show();
     reader.close();
+    if (replaced) {
+        session.resultsSize = -1;
+        if (fillsNeighbours(mode)) w.ListZ->clear();
+        if (fillsWhereinto(mode)) w.ListY->clear();
+        w.OmbraRisp->setText(QString(6, u' '));
+        w.ExactMatchPos = 0;
+        refreshKeepCaption(w);
+        warn(w, search_messages::resultsReplaced(italian, exchange));
+        return ReadOutcome::SearchEnded;
+    }
+    if (morePages && w.Sbianca->isChecked() == keptAtStart) w.CmdPagN->show();
     if (failed) warn(w, search_messages::exchangeNotRead(italian, exchange, error));
     return ReadOutcome::Done;
 }

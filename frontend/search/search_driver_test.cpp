@@ -163,22 +163,6 @@ private slots:
         QCOMPARE(w->ExactMatchPos, qint16(3));
     }
 
-    void missingDictionaryEndsTheProgram() {
-        const QString dict = writeDictionary(dicts_, "gone.txt", italianEntries());
-        Window w;
-        w.choose(dict);
-        QFile::remove(dict);
-        w.search("casa");
-        QCOMPARE(w.prompts.messages.size(), 1);
-        const FakePrompts::Message& m = w.prompts.messages.first();
-        QCOMPARE(m.title, QString("Errore ..."));
-        QCOMPARE(m.text, QString("... errori nel richiamo del file ZZZ.log !"));
-        QCOMPARE(m.icon, UserPrompts::Icon::Critical);
-        QCOMPARE(w.prompts.endCalls, 1);
-        QVERIFY(!w->session().exchange().isOpen());
-        QVERIFY(!w->session().busy());
-    }
-
     void enterInAnEmptyBox_data() {
         QTest::addColumn<bool>("keep");
         QTest::newRow("lists not kept") << false;
@@ -210,26 +194,6 @@ private slots:
         QCOMPARE(w->Parola->text(), QString("CASA"));
         QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
         QCOMPARE(exchangeBytes().split('\n').at(1), QByteArray("CASA\r"));
-    }
-
-    void unwritableExchangeFileIsReported() {
-        QTemporaryDir blocked;
-        QFile blocker(blocked.filePath("vocabrix")); // a file where the folder should be
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        Window w;
-        w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
-        useTemporaryCache(blocked);
-        w.search("casa");
-        useTemporaryCache(cache_);
-        QCOMPARE(w.prompts.messages.size(), 1);
-        QVERIFY(w.prompts.messages.first().text.contains(blocked.path()));
-        QCOMPARE(w.prompts.endCalls, 0);
-        QCOMPARE(w->ListZ->count(), 0);
-        QVERIFY(!w->session().busy());
-        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
-        w.search("casa"); // the next search works again
-        QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
     }
 };
 

@@ -87,4 +87,65 @@ QString pathWithLineBreak(bool italian, const QString& path) {
         .arg(path);
 }
 
+QString notAFile(bool italian, const QString& path) {
+    return pick(italian,
+                QStringLiteral("%1 is a folder, a pipe or a device, not a dictionary file. "
+                               "Choose a dictionary file."),
+                QStringLiteral("%1 è una cartella, una pipe o un dispositivo, non un file di "
+                               "dizionario. Scegli un file di dizionario."))
+        .arg(path);
+}
+
+QString exchangeProblem(bool italian, const ExchangeProblem& problem) {
+    using Kind = ExchangeProblem::Kind;
+    switch (problem.kind) {
+    case Kind::None:
+    case Kind::System:
+        return problem.describe();
+    case Kind::Link:
+        return pick(italian,
+                    QStringLiteral("%1 is a symbolic link: for safety the exchange file is "
+                                   "never used through a link."),
+                    QStringLiteral("%1 è un collegamento simbolico: per sicurezza il file di "
+                                   "scambio non si usa mai attraverso un collegamento."))
+            .arg(problem.path);
+    case Kind::NotFolder:
+        return pick(italian, QStringLiteral("%1 is not a folder."),
+                    QStringLiteral("%1 non è una cartella."))
+            .arg(problem.path);
+    case Kind::NotFile:
+        return pick(italian, QStringLiteral("%1 is not a regular file."),
+                    QStringLiteral("%1 non è un file normale."))
+            .arg(problem.path);
+    case Kind::OtherOwner:
+        return pick(italian,
+                    QStringLiteral("%1 belongs to another user: for safety the exchange file is "
+                                   "only used in a folder of your own."),
+                    QStringLiteral("%1 appartiene a un altro utente: per sicurezza il file di "
+                                   "scambio si usa solo in una cartella propria."))
+            .arg(problem.path);
+    }
+    return problem.describe();
+}
+
+QString resultsReplaced(bool italian, const QString& path) {
+    return pick(italian,
+                QStringLiteral("Another search has replaced the results in the exchange file %1, "
+                               "perhaps one in another copy of Vocabrix. The Neighbours List "
+                               "stays empty; search again to see the results."),
+                QStringLiteral("Un'altra ricerca ha sostituito i risultati nel file di scambio "
+                               "%1, forse in un'altra copia di Vocabrix. La lista NL resta vuota; "
+                               "ripeti la ricerca per vedere i risultati."))
+        .arg(path);
+}
+
+QString lineTooLong(bool italian, qsizetype longest) {
+    return pick(italian,
+                QStringLiteral("This line is too long to be searched: the query box holds at "
+                               "most %1 characters."),
+                QStringLiteral("Questa riga è troppo lunga per la ricerca: la casella della "
+                               "domanda contiene al massimo %1 caratteri."))
+        .arg(longest);
+}
+
 } // namespace search_messages

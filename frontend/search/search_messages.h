@@ -1,6 +1,8 @@
 #pragma once
 // Messages of the search side, in the interface language of the moment.
 
+#include "exchange_place.h"
+
 #include <QString>
 
 namespace search_messages {
@@ -18,5 +20,11 @@ QString exchangeNotRead(bool italian, const QString& path, const QString& reason
 QString noResults(bool italian, const QString& path);
 QString pageNotRead(bool italian, const QString& path, const QString& reason);
 QString pathWithLineBreak(bool italian, const QString& path);
+QString notAFile(bool italian, const QString& path);
+// Why the exchange file was not used, for the reason line of the messages above.
+QString exchangeProblem(bool italian, const ExchangeProblem& problem);
+// The exchange file no longer holds this window's results.
+QString resultsReplaced(bool italian, const QString& path);
+QString lineTooLong(bool italian, qsizetype longest);
 
 } // namespace search_messages

@@ -42,6 +42,11 @@ public:
     // The last search asked for every headword ("*"). Pages follow the search that made them,
     // whatever the query box holds by then.
     bool allHeadwords = false;
+    // The request this window wrote last, and the exchange file's size once the scanner had
+    // appended to it. The file holds this window's results only while it matches both: every
+    // copy of the program that one user runs shares the file.
+    QByteArray request;
+    qint64 resultsSize = -1;
 
 private:
     ScannerBinding scanner_;

@@ -30,17 +30,28 @@ QList<Entry> italianEntries() {
     };
 }
 
+QList<Entry> longEntries() {
+    QList<Entry> entries{{"AHOY", "ahoy"}, {"H", "aitch"}};
+    for (int i = 0; i < 40000; ++i)
+        entries.append(Entry{QString("HO%1").arg(i, 5, 10, QChar('0')), QString("t%1").arg(i)});
+    entries.append(Entry{"SHOE", "shoe"});
+    return entries;
+}
+
 QString writeDictionary(const QTemporaryDir& dir, const QString& name, const QList<Entry>& entries,
                         TextEncoding encoding) {
     QByteArray bytes;
     for (const Entry& e : entries)
         bytes +=
             encodeText(e.headword, encoding) + '\n' + encodeText(e.translation, encoding) + '\n';
+    return writeBytes(dir, name, bytes);
+}
+
+QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
-    file.write(bytes);
     return path;
 }
 

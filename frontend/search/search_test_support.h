@@ -23,9 +23,16 @@ struct Entry {
 // A small Italian-English dictionary, sorted by headword, with accented headwords.
 QList<Entry> italianEntries();
 
+// AHOY, H, HO00000 ... HO39999, SHOE: 40,003 headwords, 40,001 of them begin with H, so a
+// search for H or HO has two NL pages.
+QList<Entry> longEntries();
+
 // Writes the records, each line ending in LF, in the given encoding.
 QString writeDictionary(const QTemporaryDir& dir, const QString& name, const QList<Entry>& entries,
                         TextEncoding encoding = TextEncoding::Utf8);
+
+// Writes the bytes as they are.
+QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes);
 
 // Points the exchange file into a fresh temporary folder; call before anything touches it.
 void useTemporaryCache(QTemporaryDir& cache);

@@ -2,6 +2,7 @@
 
 #include "bilingual_texts.h"
 #include "form1.h"
+#include "long_lines.h"
 #include "settings.h"
 
 #include <QCheckBox>
@@ -35,10 +36,38 @@ ListBatch::ListBatch(QListWidget* list) : list_(list) {
     list_->setUniformItemSizes(true);
 }
 
+namespace {
+constexpr int wholeLineRole = Qt::UserRole;
+constexpr int tooLongRole = Qt::UserRole + 1;
+} // namespace
+
+void ListBatch::add(const QString& line, bool cut) {
+    if (!cut && line.size() <= longestListItem) {
+        pending_.append(line);
+        return;
+    }
+    longLines_.append({count(), cut || line.size() > longestQuery ? QString() : line});
+    pending_.append(shortened(line, longestListItem));
+}
+
 void ListBatch::flush() {
     if (pending_.isEmpty()) return;
     list_->addItems(pending_);
     pending_.clear();
+    for (const LongLine& l : longLines_) {
+        QListWidgetItem* item = list_->item(l.row);
+        if (l.line.isEmpty())
+            item->setData(tooLongRole, true);
+        else
+            item->setData(wholeLineRole, l.line);
+    }
+    longLines_.clear();
+}
+
+std::optional<QString> itemQuery(const QListWidgetItem& item) {
+    if (item.data(tooLongRole).toBool()) return std::nullopt;
+    const QVariant whole = item.data(wholeLineRole);
+    return whole.isValid() ? whole.toString() : item.text();
 }
 
 int ListBatch::count() const {

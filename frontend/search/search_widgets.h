@@ -2,11 +2,15 @@
 // Small pieces the search reactions share: the colour of the query word, the keep box caption,
 // the wait pointer and the batched filling of a list.
 
+#include <QList>
 #include <QStringList>
+
+#include <optional>
 
 class Form1;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QWidget;
 
 // Red marks a search that found no translation; black otherwise.
@@ -34,12 +38,22 @@ public:
     // Result lists hold one-line items in one font; telling the list so spares it measuring
     // each of up to 32,000 items when it is shown.
     explicit ListBatch(QListWidget* list);
-    void add(const QString& text) { pending_.append(text); }
+    // A line longer than an item shows is shortened there; the item keeps the whole line for a
+    // search unless it is longer than any query could be (cut: only its start was decoded).
+    void add(const QString& line, bool cut = false);
     void flush();
     // Items in the list once the pending ones are in.
     int count() const;
 
 private:
+    struct LongLine {
+        int row;
+        QString line; // empty when too long to search
+    };
     QListWidget* list_;
     QStringList pending_;
+    QList<LongLine> longLines_;
 };
+
+// What a double-click on the item searches: its whole line; none when that is too long.
+std::optional<QString> itemQuery(const QListWidgetItem& item);

@@ -1,0 +1,19 @@
+#include "long_lines.h"
+
+namespace {
+// No character takes more than three bytes per UTF-16 unit, so this many bytes always decode
+// to more units than the longest query.
+constexpr qsizetype longestDecoded = 3 * (longestQuery + 1);
+} // namespace
+
+QString decodeResultLine(QByteArrayView bytes, TextEncoding encoding, bool* cut) {
+    *cut = bytes.size() > longestDecoded;
+    return decodeText(*cut ? bytes.first(longestDecoded) : bytes, encoding);
+}
+
+QString shortened(const QString& text, qsizetype limit) {
+    if (text.size() <= limit) return text;
+    qsizetype end = limit;
+    if (end > 0 && text.at(end - 1).isHighSurrogate()) --end;
+    return text.left(end) + QChar(0x2026);
+}

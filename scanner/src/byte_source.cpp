@@ -9,10 +9,11 @@
 
 namespace lexscan {
 
-FileSource::FileSource(const std::string& path) {
+FileSource::FileSource(const std::string& path, Links links) {
     if (path.empty()) return;
     // Non-blocking, so that a pipe at the path cannot hold the open up.
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    fd_ = ::open(path.c_str(),
+                 O_RDONLY | O_CLOEXEC | O_NONBLOCK | (links == Links::Refuse ? O_NOFOLLOW : 0));
     if (fd_ < 0) return;
     struct stat info {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode) ||

@@ -43,7 +43,8 @@ bool writeAll(int fd, std::string_view first, std::string_view second) {
 
 bool ExchangeFileSink::takeChunk(std::uint32_t neighbourCount, std::string_view lines) {
     if (path_.empty()) return false;
-    const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    // Never written through a link that someone put in the file's place.
+    const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) return false;
     struct stat before {};
     const bool sized = ::fstat(fd, &before) == 0;

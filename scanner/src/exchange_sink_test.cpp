@@ -31,12 +31,17 @@ TEST(ExchangeFileSink, AppendsEachChunkAfterWhatIsThere) {
 TEST(ExchangeFileSink, RefusesWhatCannotBeAppended) {
     testing::TempFolder folder;
     const std::string missing = folder.file("zzz.log");
-    for (const std::string& path : {""s, missing, folder.path(), "/dev/full"s}) {
+    const std::string target = folder.file("target.log");
+    const std::string link = folder.file("link.log");
+    testing::writeFile(target, "");
+    std::filesystem::create_symlink(target, link);
+    for (const std::string& path : {""s, missing, folder.path(), "/dev/full"s, link}) {
         SCOPED_TRACE(path);
         ExchangeFileSink sink(path);
         EXPECT_FALSE(sink.takeChunk(1, "HOME\r\n"));
     }
     EXPECT_FALSE(std::filesystem::exists(missing)) << "the file must never be created";
+    EXPECT_EQ(testing::readFile(target), "") << "nothing is written through a link";
 }
 
 // In a child process, since the file size limit holds for the whole process (root included).

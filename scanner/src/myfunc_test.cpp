@@ -112,6 +112,17 @@ TEST_F(Myfunc, MissingExchangeFileIsNotCreated) {
     EXPECT_FALSE(std::filesystem::exists(cache.file("vocabrix")));
 }
 
+// A link in the exchange file's place is neither read nor appended to: the request behind it
+// may be someone else's, and appending would write into whatever it points at.
+TEST_F(Myfunc, ExchangeFileBehindALinkIsRefused) {
+    const std::string target = cache.file("elsewhere.log");
+    const std::string request = crlf({dictionary, "HOUSE", "HO", "3"});
+    testing::writeFile(target, request);
+    std::filesystem::create_symlink(target, exchange);
+    EXPECT_EQ(myfunc(0), resultNoDictionary);
+    EXPECT_EQ(testing::readFile(target), request);
+}
+
 TEST_F(Myfunc, DictionaryWithoutReadPermission) {
     const std::string request = crlf({dictionary, "HOUSE", "HO", "3"});
     testing::writeFile(exchange, request);

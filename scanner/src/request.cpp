@@ -22,7 +22,7 @@ Request readRequest(ByteSource& source) {
 }
 
 Request readRequestFile(const std::string& path) {
-    FileSource file(path);
+    FileSource file(path, FileSource::Links::Refuse);
     if (!file.isOpen()) return {};
     return readRequest(file);
 }

@@ -18,7 +18,9 @@ public:
 // so a scan always meets an end.
 class FileSource : public ByteSource {
 public:
-    explicit FileSource(const std::string& path);
+    // Links: a dictionary may be reached through a symbolic link; the exchange file may not.
+    enum class Links { Follow, Refuse };
+    explicit FileSource(const std::string& path, Links links = Links::Follow);
     ~FileSource() override;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;

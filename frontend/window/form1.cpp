@@ -37,6 +37,7 @@ template <typename W> W* make(QWidget* parent, const char* name, QRectF design) 
 QLabel* makeCaption(QWidget* parent, const char* name, QRectF design) {
     auto* label = make<QLabel>(parent, name, design);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText); // a root or a file name is never markup
     return label;
 }
 
@@ -129,11 +130,13 @@ void Form1::createControls() {
     ListZZ = make<QListWidget>(c, "ListZZ", {120, 136, 265, 186});
     ListZZ->lower(); // an empty frame under NL
     nomepurobreve = make<QLabel>(c, "nomepurobreve", {8, 8, 65, 17});
+    nomepurobreve->setTextFormat(Qt::PlainText);
     nomepurobreve->setText(QStringLiteral("-"));
     PuntinaOK = makePicture(c, "PuntinaOK", pinStandingPath());
     Puntina = makePicture(c, "Puntina", pinLyingPath());
     OmbraRisp = make<QLabel>(c, "OmbraRisp", {16, 360, 45, 16});
     OmbraRisp->setWordWrap(false);
+    OmbraRisp->setTextFormat(Qt::PlainText); // measures the translation as the answer box shows it
     OmbraRisp->setText(QString(11, QLatin1Char(' ')));
     LabAllInterno = makeCaption(c, "LabAllInterno", {448, 120, 150, 17});
     LabAllInterno->setText(en.labAllInterno);

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,6 +58,14 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             Parola_KeyDown(key->key());
             if (const auto code = characterCode(key->key(), key->modifiers(), key->text()))
                 Parola_KeyPress(*code);
+        }
+    }
+    // Characters from dead keys, compose or an input method come without a key press.
+    if (watched == Parola && event->type() == QEvent::InputMethod) {
+        const QString typed = static_cast<QInputMethodEvent*>(event)->commitString();
+        if (!typed.isEmpty()) {
+            Parola_KeyDown(0);
+            Parola_KeyPress(typed.at(0).unicode());
         }
     }
     return QMainWindow::eventFilter(watched, event); // the key goes on unchanged

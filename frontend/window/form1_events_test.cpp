@@ -41,6 +41,8 @@ private slots:
 
     void keysInQueryBox_data();
     void keysInQueryBox();
+    void composedTextInQueryBox_data();
+    void composedTextInQueryBox();
     void keepBoxChangedByCode();
     void pinLetsClicksThroughToKeepBox_data();
     void pinLetsClicksThroughToKeepBox();
@@ -106,6 +108,32 @@ void Form1EventsTest::keysInQueryBox() {
     QCOMPARE(form_->Parola->text(), textAfter); // the key reached the box unchanged
     QCOMPARE(form_->Risposta->toPlainText().isEmpty(), answerCleared);
     QCOMPARE(int(form_->HistoryFlag), historyFlag);
+}
+
+// Dead keys, compose and input methods deliver their characters without a key press.
+void Form1EventsTest::composedTextInQueryBox_data() {
+    QTest::addColumn<QString>("preedit");
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<bool>("reacted");
+    QTest::newRow("committed letter") << "" << QString::fromUtf8("à") << true;
+    QTest::newRow("still composing") << QString::fromUtf8("`") << "" << false;
+}
+
+void Form1EventsTest::composedTextInQueryBox() {
+    QFETCH(QString, preedit);
+    QFETCH(QString, commit);
+    QFETCH(bool, reacted);
+    form_->Parola->setEnabled(true);
+    form_->Parola->setText(QStringLiteral("CASA"));
+    form_->Parola->setFocus();
+    form_->Risposta->setPlainText(QStringLiteral("house"));
+    form_->HistoryFlag = 0;
+    QInputMethodEvent event(preedit, {});
+    event.setCommitString(commit);
+    QCoreApplication::sendEvent(form_->Parola, &event);
+    QCOMPARE(form_->Parola->text(), QStringLiteral("CASA") + commit);
+    QCOMPARE(form_->Risposta->toPlainText().isEmpty(), reacted);
+    QCOMPARE(int(form_->HistoryFlag), reacted ? 1 : 0);
 }
 
 void Form1EventsTest::keepBoxChangedByCode() {

@@ -1,12 +1,13 @@
 #include "key_codes.h"
 
 std::optional<int> characterCode(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    const bool ctrl = modifiers & Qt::ControlModifier;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return ctrl ? 10 : 13; // Ctrl+Enter is a line feed, which starts no search
     case Qt::Key_Backspace:
-        return 8;
+        return ctrl ? 127 : 8;
     case Qt::Key_Tab:
         return 9;
     case Qt::Key_Escape:

@@ -24,6 +24,8 @@ void KeyCodesTest::code_data() {
     QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << 13;
     QTest::newRow("keypad Enter without text") << int(Qt::Key_Enter) << none << "" << 13;
     QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
+    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << ctrl << "\r" << 10;
+    QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << ctrl << "" << 127;
     QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << 27;
     QTest::newRow("Ctrl+V with control text") << int(Qt::Key_V) << ctrl << "\x16" << 22;
     QTest::newRow("Ctrl+V without text") << int(Qt::Key_V) << ctrl << "" << 22;

@@ -9,6 +9,7 @@
 OpenDialogAnswer RealPrompts::chooseFile(QWidget* parent, const OpenDialogRequest& request) {
     QFileDialog dialog(parent, request.title, request.startFolder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails); // "Dictionary files", not "(*.txt)" too
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     if (!request.filters.isEmpty()) dialog.setNameFilters(request.filters);
@@ -25,6 +26,7 @@ void RealPrompts::showMessage(QWidget* parent, const QString& title, const QStri
     if (icon == Icon::Critical) boxIcon = QMessageBox::Critical;
     if (icon == Icon::Warning) boxIcon = QMessageBox::Warning;
     QMessageBox box(boxIcon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText); // paths and dictionary lines are never markup
     box.exec();
 }
 

@@ -7,7 +7,8 @@
 #   bash setup.sh test     ... then run every test: the normal build, the same tests under
 #                          AddressSanitizer and UndefinedBehaviorSanitizer, and a short fuzz run
 #   bash setup.sh bench    ... then run the scanner benchmark on the German-English dictionary
-#   bash setup.sh fuzz [s] ... then fuzz the scanner for s seconds (default an hour)
+#   bash setup.sh fuzz [s] [target]
+#                          ... then fuzz for s seconds each target (default an hour), or one target
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -65,25 +66,47 @@ sanitizer_tests() {
         run_ctest "$dir"
 }
 
-# The scanner's fuzz target, from its seed corpus, for a bounded time; any finding fails.
-fuzz_smoke() {
-    local dir="$top/build-fuzz" seconds=${FUZZ_SECONDS:-120}
-    CC=clang CXX=clang++ cmake -S "$top" -B "$dir" -DVOCABRIX_FUZZ=ON >/dev/null
-    cmake --build "$dir" --target lexscan_fuzz -j"$(nproc)"
-    local work
+# The fuzz targets: name, seed corpus, seconds in the test command. Each runs from a copy of its
+# corpus for a bounded time; any finding fails.
+fuzz_targets=(
+    "lexscan_fuzz scanner/fuzz/corpus 120"
+)
+
+fuzz_one() {
+    local dir=$1 name=$2 corpus=$3 seconds=$4
+    local work status=0
     work=$(mktemp -d)
-    cp "$top"/scanner/fuzz/corpus/* "$work"/
-    local status=0
-    "$dir/bin/lexscan_fuzz" -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=4096 \
-        -artifact_prefix="$dir/" -print_final_stats=1 "$work" >"$dir/fuzz.log" 2>&1 || status=$?
-    grep -E '^(#[0-9]+ +DONE|stat::|Done )' "$dir/fuzz.log" || true
+    cp "$top/$corpus"/* "$work"/
+    "$dir/bin/$name" -max_total_time="$seconds" -max_len=4096 -rss_limit_mb=4096 \
+        -artifact_prefix="$dir/$name-" -print_final_stats=1 "$work" >"$dir/$name.log" 2>&1 || status=$?
+    grep -E '^(#[0-9]+ +DONE|stat::|Done )' "$dir/$name.log" || true
     rm -rf "$work"
     if [ "$status" -ne 0 ]; then
-        tail -n 40 "$dir/fuzz.log"
-        echo "fuzzing found a fault (exit $status); the input is in $dir/" >&2
+        tail -n 40 "$dir/$name.log"
+        echo "$name found a fault (exit $status); the input is in $dir/" >&2
         return "$status"
     fi
-    echo "fuzz: no finding in ${seconds}s"
+    echo "$name: no finding in ${seconds}s"
+}
+
+# FUZZ_SECONDS, when set, runs every target that long instead of its own time; FUZZ_ONLY picks one.
+fuzz_smoke() {
+    local dir="$top/build-fuzz" entry name corpus seconds targets=() chosen=()
+    for entry in "${fuzz_targets[@]}"; do
+        [ -n "${FUZZ_ONLY:-}" ] && [ "${entry%% *}" != "$FUZZ_ONLY" ] && continue
+        targets+=("${entry%% *}")
+        chosen+=("$entry")
+    done
+    if [ ${#chosen[@]} -eq 0 ]; then
+        echo "no fuzz target named ${FUZZ_ONLY:-}" >&2
+        return 2
+    fi
+    CC=clang CXX=clang++ cmake -S "$top" -B "$dir" -DVOCABRIX_FUZZ=ON >/dev/null
+    cmake --build "$dir" -j"$(nproc)" --target "${targets[@]}"
+    for entry in "${chosen[@]}"; do
+        read -r name corpus seconds <<<"$entry"
+        fuzz_one "$dir" "$name" "$corpus" "${FUZZ_SECONDS:-$seconds}" || return
+    done
 }
 
 install_missing_packages
@@ -98,7 +121,7 @@ test)
     echo "all tests: $((passed + 1)) passed, 0 failed"
     ;;
 fuzz)
-    FUZZ_SECONDS=${2:-3600} fuzz_smoke
+    FUZZ_SECONDS=${2:-3600} FUZZ_ONLY=${3:-} fuzz_smoke
     ;;
 run)
     samples="$top/samples"
@@ -110,7 +133,7 @@ bench)
     "$build/bin/lexscan_bench" --dictionary-dir "$top/bench/data"
     ;;
 *)
-    echo "usage: bash setup.sh [build|run|test|bench|fuzz [seconds]]" >&2
+    echo "usage: bash setup.sh [build|run|test|bench|fuzz [seconds] [target]]" >&2
     exit 2
     ;;
 esac

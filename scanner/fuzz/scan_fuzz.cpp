@@ -54,6 +54,29 @@ std::vector<std::string_view> splitLines(std::string_view bytes) {
     return lines;
 }
 
+// Characters in QW: code points when QW is valid UTF-8, else bytes. Decodes each sequence in full
+// and checks the code point it gives, unlike the engine's check of the leading bytes.
+std::size_t modelCharacterCount(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++count) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if ((lead >= 0x80 && lead < 0xC0) || lead > 0xF7 || at + length > text.size())
+            return text.size();
+        std::uint32_t point = length == 1 ? lead : lead & (0x7Fu >> length);
+        for (std::size_t i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text[at + i]);
+            if ((next & 0xC0) != 0x80) return text.size();
+            point = (point << 6) | (next & 0x3Fu);
+        }
+        const std::uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (point < least[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
+            return text.size();
+        at += length;
+    }
+    return count;
+}
+
 // The scan as the format describes it, one record at a time, without any speed tricks.
 std::vector<Chunk> modelScan(const std::vector<std::string_view>& lines,
                              const lexscan::Request& request) {
@@ -72,7 +95,7 @@ std::vector<Chunk> modelScan(const std::vector<std::string_view>& lines,
             neighbour = true;
         } else if (rootAt != std::string_view::npos) {
             whereinto = true;
-        } else if (mode == "1" && nlFound && qw.size() >= 2) {
+        } else if (mode == "1" && nlFound && modelCharacterCount(qw) >= 2) {
             break;
         } else {
             whereinto = true;

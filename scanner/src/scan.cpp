@@ -1,5 +1,6 @@
 #include "lexscan/scan.h"
 
+#include "character_count.h"
 #include "headword_match.h"
 
 #include <algorithm>
@@ -65,8 +66,8 @@ ScanStatus scanLines(LineReader& dictionary, const Request& request, ChunkSink& 
     const bool wantNeighbours = mode == Mode::Neighbours || mode == Mode::NeighboursAndWhereinto;
     const bool wantWhereinto = mode == Mode::Whereinto || mode == Mode::NeighboursAndWhereinto;
     // Mode "1" ends at the first headword without the root once NL has begun; a QW of one
-    // letter never ends it, nor does "*".
-    const bool mayEndEarly = mode == Mode::Neighbours && query.size() >= 2 && !everything;
+    // character never ends it, nor does "*".
+    const bool mayEndEarly = mode == Mode::Neighbours && !everything && characterCount(query) >= 2;
 
     ChunkText chunk(sink);
     bool neighbourFound = false;

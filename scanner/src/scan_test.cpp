@@ -90,6 +90,17 @@ const std::vector<ScanCase>& scanCases() {
          "*1\r\nHOUSE\r\n=c\r\n"},
         {"mode1_one_letter_query_reads_all", "HA\na\nB\nb\nHE\nc\n", ask("H", "H", "1"),
          "*2\r\nHA\r\nHE\r\n"},
+        {"mode1_one_utf8_letter_reads_all",
+         "\xC3\x89"
+         "COLE\na\nEDERA\nb\n\xC3\x89TAT\nc\n",
+         ask("\xC3\x89", "\xC3\x89", "1"),
+         "*2\r\n\xC3\x89"
+         "COLE\r\n\xC3\x89TAT\r\n"},
+        {"mode1_one_cyrillic_letter_reads_all", "\xD0\x94\xD0\x90\na\nB\nb\n\xD0\x94\xD0\x9E\nc\n",
+         ask("\xD0\x94", "\xD0\x94", "1"), "*2\r\n\xD0\x94\xD0\x90\r\n\xD0\x94\xD0\x9E\r\n"},
+        // Two Windows-1252 letters (not UTF-8): two characters, so the scan ends early.
+        {"mode1_two_single_byte_letters_end", "\xC9T\na\nEDERA\nb\n\xC9TAT\nc\n",
+         ask("\xC9T", "\xC9", "1"), "*1\r\n\xC9T\r\n=a\r\n"},
         {"mode1_end_skips_exact_translation", "HOME\na\nZ\nb\nHOUSE\nc\n", ask("HOUSE", "HO", "1"),
          "*1\r\nHOME\r\n"},
         {"mode1_empty_headword_ends", "HOME\na\n\nb\nHOUSE\nc\n", ask("HOUSE", "HO", "1"),

@@ -1,6 +1,6 @@
 #include "lexscan/exchange_path.h"
 
-#include "../../src/test_files.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 

@@ -6,20 +6,38 @@
 #include "lexscan/line_reader.h"
 
 #include <filesystem>
+#include <initializer_list>
 #include <iostream>
 
 namespace lexscan::bench {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// True when path exists and is newer than every source that exists; a dictionary made by an
+// older converter (or from older dictd files) is stale.
+bool newerThanAll(const std::string& path, std::initializer_list<std::string> sources) {
+    std::error_code error;
+    const fs::file_time_type made = fs::last_write_time(path, error);
+    if (error) return false;
+    for (const std::string& source : sources) {
+        const fs::file_time_type time = fs::last_write_time(source, error);
+        if (!error && time > made) return false;
+    }
+    return true;
+}
+
+} // namespace
+
 std::string germanEnglishDictionary(const std::string& folder, const std::string& dictd,
                                     const std::string& dictconv) {
     const std::string path = folder + "/deu_eng.txt";
-    if (fs::exists(path)) return path;
-    std::error_code error;
-    fs::create_directories(folder, error);
     const std::string index = dictd + ".index";
     const std::string data = dictd + ".dict.dz";
+    if (newerThanAll(path, {index, data, dictconv})) return path;
+    std::error_code error;
+    fs::create_directories(folder, error);
     if (!fs::exists(index) || !fs::exists(data)) {
         std::cerr << "missing " << index << " or " << data
                   << " (Debian package dict-freedict-deu-eng); or use --synthetic\n";

@@ -13,7 +13,8 @@ struct DictionaryFacts {
 };
 
 // Makes folder/deu_eng.txt from the dictd files <dictd>.index and <dictd>.dict.dz with the
-// dictconv program, unless it exists. Returns the path, or empty after printing why not.
+// dictconv program, unless it exists and is newer than the dictd files and dictconv.
+// Returns the path, or empty after printing why not.
 std::string germanEnglishDictionary(const std::string& folder, const std::string& dictd,
                                     const std::string& dictconv);
 

@@ -106,7 +106,7 @@ TEST_F(Convert, WritesSortedMergedTwoLineRecords) {
     const std::string expected = "ABETE\n\n"
                                  "CASA\nhouse; home (dwelling)\n"
                                  "CITTÀ\nCape Town | city, town\n"
-                                 "STRASSE\nstreet\n"
+                                 "STRAßE\nstreet\n"
                                  "ZUCCA\npumpkin\n";
     EXPECT_EQ(readFile(out()), expected);
     EXPECT_EQ(result.headwords, 5u);

@@ -12,7 +12,7 @@ struct TextCase {
 TEST(EntryText, CleansHeadwords) {
     const TextCase cases[] = {
         {"casa", "CASA"}, {"  die suppe\t", "DIE SUPPE"}, {"ca\r\nsa\r", "CASA"},
-        {" \t ", ""},     {"straße", "STRASSE"},
+        {" \t ", ""},     {"straße", "STRAßE"},
     };
     for (const TextCase& c : cases)
         EXPECT_EQ(dictconv::cleanHeadword(c.input), c.expected);
@@ -47,7 +47,7 @@ TEST(EntryText, JoinsTheTranslationOntoOneLine) {
     const TranslationCase cases[] = {
         {"casa /ˈkaza/\nhouse, home\n", "CASA", "house, home"},
         {"Città /tʃitːˈa/\ncity, town\n", "CITTÀ", "city, town"},
-        {"Straße <n>\nstreet\n", "STRASSE", "street"},
+        {"Straße <n>\nstreet\n", "STRAßE", "street"},
         {"a /a/\n1. at, to\n  2. in  \n\n3. beside\n", "A", "1. at, to; 2. in; 3. beside"},
         {"all'estero /x/\nabroad\n", "ALLESTERO", "all'estero /x/; abroad"},
         {"\n  casa\nhouse", "CASA", "house"},

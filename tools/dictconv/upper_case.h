@@ -5,9 +5,12 @@
 
 namespace dictconv {
 
-// Upper-cases UTF-8 text as the program upper-cases its queries: every letter by the Unicode
-// case tables, and ß and the Latin ligatures into several letters ("straße" -> "STRASSE").
-// Bytes that are not valid UTF-8 are copied unchanged.
+// The simple upper case of one code point, as the program upper-cases its queries
+// (QChar::toUpper): one character to one, so ß and the ligatures stay as they are.
+char32_t upperOf(char32_t c);
+
+// Upper-cases UTF-8 text one character to one; the byte length may change, the number of
+// characters never does. Bytes that are not valid UTF-8 are copied unchanged.
 std::string toUpperUtf8(std::string_view text);
 
 } // namespace dictconv

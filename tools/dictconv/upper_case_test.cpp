@@ -9,7 +9,7 @@ struct UpperCase {
     const char* expected;
 };
 
-TEST(UpperCase, MapsLikeTheProgramsQueries) {
+TEST(UpperCase, MapsOneCharacterToOne) {
     const UpperCase cases[] = {
         {"", ""},
         {"house 12-b", "HOUSE 12-B"},
@@ -17,9 +17,12 @@ TEST(UpperCase, MapsLikeTheProgramsQueries) {
         {"città", "CITTÀ"},
         {"CITTÀ", "CITTÀ"},
         {"perché", "PERCHÉ"},
-        {"straße", "STRASSE"},
+        {"straße", "STRAßE"},
         {"ẞ", "ẞ"},
-        {"ﬁn", "FIN"},
+        {"ﬁn", "ﬁN"},
+        {"µ", "Μ"},
+        {"ǆ ǅ", "Ǆ Ǆ"},
+        {"ᾳ", "ᾳ"}, // its upper case is two letters
         {"übel öl", "ÜBEL ÖL"},
         {"ÿ", "Ÿ"},
         {"αβγ жизнь", "ΑΒΓ ЖИЗНЬ"},

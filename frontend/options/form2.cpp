@@ -159,8 +159,22 @@ void Form2::routeEvents() {
     NEsca->lineEdit()->installEventFilter(this);
     connect(CmdDefaults, &QPushButton::clicked, this, &Form2::CmdDefaults_Click);
     connect(ComExit, &QPushButton::clicked, this, &Form2::comExit_Click);
-    connect(LinguaIng, &QRadioButton::toggled, this, &Form2::LinguaIng_Click);
-    connect(LinguaIta, &QRadioButton::toggled, this, &Form2::LinguaIta_Click);
+    routeLanguageButton(LinguaIng, &Form2::LinguaIng_Click);
+    routeLanguageButton(LinguaIta, &Form2::LinguaIta_Click);
+}
+
+void Form2::routeLanguageButton(QRadioButton* button, void (Form2::*reaction)()) {
+    // A change of selection, by the user or by code, runs the reaction once. A click on the
+    // button already selected changes nothing, yet the user clicked: it runs the reaction too.
+    connect(button, &QRadioButton::toggled, this, [this, reaction](bool on) {
+        if (on) (this->*reaction)();
+    });
+    connect(button, &QRadioButton::pressed, this,
+            [this, button] { languagePressedWhileSelected_ = button->isChecked(); });
+    connect(button, &QRadioButton::clicked, this, [this, reaction] {
+        if (languagePressedWhileSelected_) (this->*reaction)();
+        languagePressedWhileSelected_ = false;
+    });
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {

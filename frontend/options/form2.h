@@ -61,4 +61,7 @@ private:
     void setFonts();
     void orderTabStops();
     void routeEvents();
+    void routeLanguageButton(QRadioButton* button, void (Form2::*reaction)());
+
+    bool languagePressedWhileSelected_ = false; // a click that will not change the selection
 };

@@ -23,9 +23,11 @@ void Form2::useWL_Click() {
 
 void Form2::NEsca_Click() {
     // English in both languages; the next search writes the caption in the current one.
-    if (Form1* main = mainWindow())
+    if (Form1* main = mainWindow()) {
         main->LabVediAnche->setText(QStringLiteral("NEIGHBOURS (NL) - ") + NEsca->currentText() +
                                     QLatin1Char('%'));
+        main->LabVediAnche->setToolTip(QString()); // the tool tip showed the last search's root
+    }
 }
 
 void Form2::CmdDefaults_Click() {

@@ -227,9 +227,11 @@ void Form2Test::pickingAPercentage() {
     o.show();
     QVERIFY(QTest::qWaitForWindowExposed(&o));
     // Stepping through the list picks its items one by one.
+    main.LabVediAnche->setToolTip(QStringLiteral("CASA")); // a long root's, from a search
     for (int i = 0; i < upPresses; ++i)
         QTest::keyClick(o.NEsca, Qt::Key_Up);
     QCOMPARE(main.LabVediAnche->text(), caption);
+    QCOMPARE(main.LabVediAnche->toolTip(), QString());
 }
 
 void Form2Test::typingAPercentage_data() {

@@ -43,6 +43,7 @@ void applyToMain(bool italian, const MainCaptions& c, Form1& w) {
     w.LabIta->setText(c.labIta);
     w.LabStoria->setText(c.labStoria);
     w.LabVediAnche->setText(c.labVediAnche);
+    w.LabVediAnche->setToolTip(QString()); // the tool tip showed the last search's root
     w.LabAllInterno->setText(c.labAllInterno);
     w.Sbianca->setText(c.sbianca);
     w.CmdEsci->setText(c.cmdEsci);

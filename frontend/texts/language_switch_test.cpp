@@ -162,20 +162,29 @@ void LanguageSwitchTest::queryCaption() {
 
 void LanguageSwitchTest::neighboursCaptionIsReset_data() {
     QTest::addColumn<bool>("italian");
+    QTest::addColumn<bool>("alreadySelected"); // the click lands on the selected button
     QTest::addColumn<QString>("caption");
-    QTest::newRow("English") << false << "NEIGHBOURS (NL) - 50%";
-    QTest::newRow("Italian") << true << "STESSA RADICE (NL)";
+    QTest::newRow("English") << false << false << "NEIGHBOURS (NL) - 50%";
+    QTest::newRow("Italian") << true << false << "STESSA RADICE (NL)";
+    QTest::newRow("English again") << false << true << "NEIGHBOURS (NL) - 50%";
 }
 
 void LanguageSwitchTest::neighboursCaptionIsReset() {
     QFETCH(bool, italian);
+    QFETCH(bool, alreadySelected);
     QFETCH(QString, caption);
     options_->NEsca->setCurrentIndex(1);
     emit options_->NEsca->activated(1); // "75" picked
     QCOMPARE(main_->LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 75%"));
-    if (!italian) choose(true);
+    // A search with a root too long for the caption leaves it and its tool tip so.
+    main_->LabVediAnche->setText(texts::neighboursCaption(italian, QString(80, 'A'), false));
+    main_->LabVediAnche->setToolTip(QString(80, 'A'));
+    main_->Sbianca->setText(texts::keepListsCaption(italian, 12, 3));
+    if (!italian && !alreadySelected) choose(true);
     choose(italian);
     QCOMPARE(main_->LabVediAnche->text(), caption);
+    QCOMPARE(main_->LabVediAnche->toolTip(), QString());
+    QVERIFY(!main_->Sbianca->text().contains(QStringLiteral("12")));
     QCOMPARE(options_->NEsca->currentText(), QStringLiteral("75")); // the setting stays
 }
 

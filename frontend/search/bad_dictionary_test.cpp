@@ -179,24 +179,37 @@ private slots:
             QTest::newRow(qPrintable(QString("pipe") + when)) << "pipe" << change;
             QTest::newRow(qPrintable(QString("device") + when)) << "device" << change;
         }
+        // The change is cancelled, but the old dictionary has become a pipe meanwhile.
+        QTest::newRow("pipe in the old one's place") << "old pipe" << true;
     }
     void noFileChosen() {
         QFETCH(QString, kind);
         QFETCH(bool, change);
-        const QString good = writeDictionary(dicts_, "good.txt", italianEntries());
         QTemporaryDir place;
+        const bool oldPipe = kind == "old pipe";
+        const QString good = oldPipe ? writeDictionary(place, "old.txt", italianEntries())
+                                     : writeDictionary(dicts_, "good.txt", italianEntries());
         QString path = place.filePath("dictionary.txt");
         if (kind == "folder") QVERIFY(QDir().mkdir(path));
         if (kind == "pipe") QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         if (kind == "device") path = "/dev/null";
         Window w;
         if (change) w.choose(good);
-        w.choose(path);
+        if (oldPipe) {
+            path = good;
+            QVERIFY(QFile::remove(path));
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        }
+        w.choose(oldPipe ? QString() : path);
+        const bool kept = change && !oldPipe;
         QCOMPARE(w.prompts.messages.size(), 1);
         QVERIFY(w.prompts.messages.first().text.contains(path));
-        QCOMPARE(w->DictPath, change ? good : QString());
-        QCOMPARE(w->mOpen->isEnabled(), !change);
-        if (!change) return;
+        QCOMPARE(w->DictPath, kept ? good : QString());
+        QCOMPARE(w->mOpen->isEnabled(), !kept);
+        if (!kept) {
+            QVERIFY(!w->mChange->isEnabled() && !w->Parola->isEnabled());
+            return;
+        }
         w.search("casa");
         QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
     }

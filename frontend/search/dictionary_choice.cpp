@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "bilingual_texts.h"
+#include "dictionary_file.h"
 #include "exchange_request.h"
 #include "search_messages.h"
 #include "search_session.h"
@@ -21,8 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <sys/stat.h>
-
 namespace {
 
 // The dialog: an existing file only, starting in the folder the previous one was left in.
@@ -34,16 +33,29 @@ OpenDialogAnswer ShowOpenDialog(Form1& window, const QStringList& filters) {
     return window.prompts().chooseFile(&window, request);
 }
 
-// A folder, a pipe or a device exists but cannot be a dictionary: reading a pipe or a device
-// could hold the window up for good. A missing file is left to the search to report.
-bool existsButIsNoFile(const QString& path) {
-    struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
-}
-
 const QStringList dictionaryFilters = {QStringLiteral("Dictionary files (*.txt)"),
                                        QStringLiteral("File *.txt (*.txt)")};
 
+void warn(Form1& w, const QString& text) {
+    w.prompts().showMessage(&w, search_messages::title(), text, UserPrompts::Icon::Warning);
+}
+
+// The path when it may be a dictionary, its encoding decided; otherwise empty, the user told why.
+QString checkedChoice(Form1& w, const QString& path, TextEncoding* encoding) {
+    if (path.trimmed().isEmpty()) return QString(); // cancelled
+    if (hasLineBreak(path)) {
+        // It could not be passed on in the request's first line.
+        warn(w, search_messages::pathWithLineBreak(settings::italian(), path));
+        return QString();
+    }
+    const DictionaryCheck check = checkDictionary(path);
+    if (check.refused) {
+        warn(w, search_messages::notAFile(settings::italian(), path));
+        return QString();
+    }
+    *encoding = check.encoding;
+    return path;
+}
 } // namespace
 
 void Form1::OpenDictionary() {
@@ -53,28 +65,23 @@ void Form1::OpenDictionary() {
     const OpenDialogAnswer answer = ShowOpenDialog(*this, dictionaryFilters);
     if (!answer.folderLeftIn.isEmpty()) s.LastFolder = answer.folderLeftIn;
 
-    QString chosen = answer.path;
-    if (hasLineBreak(chosen)) {
-        // It could not be passed on in the request's first line.
-        prompts().showMessage(this, search_messages::title(),
-                              search_messages::pathWithLineBreak(settings::italian(), chosen),
-                              UserPrompts::Icon::Warning);
-        chosen.clear();
-    } else if (!chosen.trimmed().isEmpty() && existsButIsNoFile(chosen)) {
-        prompts().showMessage(this, search_messages::title(),
-                              search_messages::notAFile(settings::italian(), chosen),
-                              UserPrompts::Icon::Warning);
-        chosen.clear();
-    }
-    if (chosen.trimmed().isEmpty()) {
-        if (DictPath.isEmpty()) {
-            mOpen->setEnabled(true); // nothing chosen yet: the first choice stays open
-            return;
-        }
-        chosen = DictPath; // a cancelled change keeps the dictionary chosen before
+    TextEncoding encoding = TextEncoding::Utf8;
+    QString chosen = checkedChoice(*this, answer.path, &encoding);
+    // A cancelled change keeps the dictionary chosen before, checked again as a new choice is:
+    // it may have been replaced meanwhile.
+    if (chosen.isEmpty() && !DictPath.isEmpty()) chosen = checkedChoice(*this, DictPath, &encoding);
+    if (chosen.isEmpty()) {
+        // Nothing usable is chosen: back to the state before the first choice.
+        DictPath.clear();
+        DictFileName.clear();
+        nomepurobreve->setText(QStringLiteral("-"));
+        LabIng->setText(texts::queryCaption(settings::italian(), nomepurobreve->text()));
+        mChange->setEnabled(false);
+        mOpen->setEnabled(true);
+        return;
     }
     DictPath = chosen;
-    s.encoding = detectFileEncoding(DictPath);
+    s.encoding = encoding;
 
     DictFileName = fileNamePart(DictPath);
     if (const auto name = shortNameOf(DictFileName)) nomepurobreve->setText(*name);
@@ -126,6 +133,7 @@ void Form1::mChange_Click() {
 
     OpenDictionary();
 
+    // Without a dictionary a search could only fail.
     for (QWidget* control : std::initializer_list<QWidget*>{Parola, Risposta, CmdVai, CmdClear})
-        control->setEnabled(true);
+        control->setEnabled(!DictPath.isEmpty());
 }

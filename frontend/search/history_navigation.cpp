@@ -1,6 +1,7 @@
 // The query history: the record step, its enabling rule, and the reactions that walk it.
 #include "form1.h"
 
+#include "query_word.h"
 #include "search_session.h"
 #include "search_widgets.h"
 
@@ -45,7 +46,7 @@ void Form1::RecordHistory() {
         const QString queryWord = Parola->text();
         bool known = false;
         for (int i = 0; i < Storia->count() && !known; ++i)
-            known = Storia->item(i)->text().trimmed() == queryWord;
+            known = trimmedBlanks(Storia->item(i)->text()) == queryWord;
         if (!known) {
             Storia->addItem(queryWord);
             Storia->setCurrentRow(Storia->count() - 1);

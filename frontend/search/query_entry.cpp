@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "long_lines.h"
+#include "query_word.h"
 #include "search_messages.h"
 #include "search_session.h"
 #include "search_widgets.h"
@@ -33,7 +34,7 @@ void searchListItem(Form1& w, QListWidget* list) {
         return;
     }
     w.Parola->setText(*query);
-    if (w.Parola->text().trimmed().isEmpty()) return;
+    if (isBlank(w.Parola->text())) return;
     w.HistoryFlag = 1;
     w.DoSearch();
 }
@@ -60,7 +61,7 @@ void Form1::Parola_KeyPress(int charCode) {
 
 void Form1::CmdVai_Click() {
     if (session().busy()) return;
-    if (!Parola->text().trimmed().isEmpty()) DoSearch();
+    if (!isBlank(Parola->text())) DoSearch();
 }
 
 void Form1::ListZ_DblClick() {

@@ -94,12 +94,19 @@ private slots:
     }
 
     void doubleClickWithoutASearch_data() {
-        QTest::addColumn<QString>("item"); // empty: no item selected
-        QTest::newRow("blank item") << "   ";
-        QTest::newRow("nothing selected") << "";
+        QTest::addColumn<QString>("item");     // empty: no item selected
+        QTest::addColumn<QString>("searched"); // QW of the search it starts; empty: none
+        QTest::newRow("blank item") << "   "
+                                    << "";
+        QTest::newRow("nothing selected") << ""
+                                          << "";
+        // Only spaces are blanks: NBSP stays part of the word.
+        QTest::newRow("NBSP item") << "casa\u00A0"
+                                   << "CASA\u00A0";
     }
     void doubleClickWithoutASearch() {
         QFETCH(QString, item);
+        QFETCH(QString, searched);
         Window w;
         w.choose(dict_);
         w.search("casa");
@@ -111,6 +118,12 @@ private slots:
             w->ListY->setCurrentRow(w->ListY->count() - 1);
         }
         w->ListY_DblClick();
+        if (!searched.isEmpty()) {
+            QCOMPARE(w->Parola->text(), searched);
+            QVERIFY(exchangeBytes().contains("\r\n" + searched.toUtf8() + "\r\n"));
+            QCOMPARE(w->Storia->count(), 2);
+            return;
+        }
         QCOMPARE(w->Parola->text(), item.isEmpty() ? "CASA" : item);
         QCOMPARE(exchangeBytes(), exchange);
         QCOMPARE(w->Storia->count(), 1);

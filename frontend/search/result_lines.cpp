@@ -16,7 +16,7 @@ LineKind classifyLine(QByteArrayView line) {
     if (line.startsWith('_')) return LineKind::Ignored;
     if (line.startsWith('=')) return LineKind::Translation;
     for (const char c : line)
-        if (c != ' ' && c != '\t') return LineKind::Headword;
+        if (c != ' ') return LineKind::Headword;
     return LineKind::Ignored;
 }
 

@@ -8,7 +8,7 @@
 
 enum class LineKind {
     ChunkHeader, // "*" and the chunk's NL count
-    Ignored,     // "_" lines, empty lines and lines of blanks
+    Ignored,     // "_" lines, empty lines and lines of spaces
     Translation, // "=" and a translation line
     Headword,    // an NL or a WL line
 };

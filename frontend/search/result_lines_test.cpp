@@ -39,7 +39,9 @@ private slots:
                                << "HO" << utf8
                                << "HOME,HOUSE,HOUSEBOAT|LIGHTHOUSE|CASA, ABITAZIONE@2|";
         QTest::newRow("ignored lines")
-            << QByteArray("_X\r\n\r\n  \t \r\n  HOME\r\n") << "HO" << utf8 << "|  HOME||";
+            << QByteArray("_X\r\n\r\n   \r\n  HOME\r\n") << "HO" << utf8 << "|  HOME||";
+        // Only spaces make a line blank.
+        QTest::newRow("a tab is no blank") << QByteArray("\t\r\n") << "HO" << utf8 << "|\t||";
         QTest::newRow("duplicates: the last translation wins")
             << QByteArray("CASA\r\n=HOUSE\r\nCASA\r\n=HOME\r\n=\r\n") << "CA" << utf8
             << "CASA,CASA||@2|";

@@ -1,6 +1,9 @@
+#include "query_word.h"
 #include "root_rule.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(TextEncoding)
 
 class RootRuleTest : public QObject {
     Q_OBJECT
@@ -69,6 +72,42 @@ private slots:
         QFETCH(QString, percent);
         QFETCH(QString, expected);
         QCOMPARE(queryRoot(queryWord, percent), expected);
+    }
+
+    // From the query box's text to QW and its root at 50%.
+    void typedWord_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<TextEncoding>("encoding");
+        QTest::addColumn<QString>("queryWord");
+        QTest::addColumn<QString>("root");
+        const auto utf8 = TextEncoding::Utf8;
+        const auto cp1252 = TextEncoding::Windows1252;
+        QTest::newRow("ß stays, UTF-8") << "straße" << utf8 << "STRAßE"
+                                        << "STR";
+        QTest::newRow("ß stays, Windows-1252") << "straße" << cp1252 << "STRAßE"
+                                               << "STR";
+        QTest::newRow("µ to Greek Mu, UTF-8") << "µm" << utf8 << "\u039CM"
+                                              << "\u039C";
+        QTest::newRow("µ stays, Windows-1252") << "µm" << cp1252 << "µM"
+                                               << "µ";
+        QTest::newRow("ÿ to Ÿ, Windows-1252 holds it") << "ÿa" << cp1252 << "ŸA"
+                                                       << "Ÿ";
+        QTest::newRow("beyond the BMP") << "\U00010428\U00010429" << utf8 << "\U00010400\U00010401"
+                                        << "\U00010400";
+        QTest::newRow("only spaces trimmed") << " \u00A0casa\u00A0 " << utf8 << "\u00A0CASA\u00A0"
+                                             << "\u00A0CA";
+        QTest::newRow("pasted tabs and line breaks go") << "ca\tsa\r\n"
+                                                        << utf8 << "CASA"
+                                                        << "CA";
+    }
+    void typedWord() {
+        QFETCH(QString, typed);
+        QFETCH(TextEncoding, encoding);
+        QFETCH(QString, queryWord);
+        QFETCH(QString, root);
+        const QString word = queryWordFrom(typed, encoding);
+        QCOMPARE(word, queryWord);
+        QCOMPARE(queryRoot(word, "50"), root);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "event_pacer.h"
 #include "exchange_request.h"
 #include "long_lines.h"
+#include "query_word.h"
 #include "result_lines.h"
 #include "root_rule.h"
 #include "search_messages.h"
@@ -213,8 +214,7 @@ void Form1::DoSearch() {
     ExactMatchPos = 0;
     setQueryRed(Parola, false);
 
-    // A paste can bring line breaks in; they would split the request's lines.
-    const QString queryWord = withoutLineBreaks(Parola->text()).toUpper().trimmed();
+    const QString queryWord = queryWordFrom(Parola->text(), session().encoding);
     Parola->setText(queryWord);
     if (queryWord.isEmpty()) return;
 
@@ -241,7 +241,7 @@ void Form1::DoSearch() {
 
     LayoutVertical();
     Risposta->setPlainText(OmbraRisp->text());
-    if (Risposta->toPlainText().trimmed().isEmpty() && queryWord != allQuery)
+    if (isBlank(Risposta->toPlainText()) && queryWord != allQuery)
         setQueryRed(Parola, true);
     if (!Sbianca->isChecked() && ExactMatchPos > 0) ListZ->setCurrentRow(ExactMatchPos - 1);
     ListZ->setEnabled(settings::nlOn());

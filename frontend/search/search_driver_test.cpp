@@ -86,6 +86,19 @@ private slots:
             << "città"
             << "CITTÀ/CI/3"
             << "CITTÀ,CITTÀ UNIVERSITARIA||city, town|0|NEIGHBOURS (NL) - CI";
+        // Upper case one character to one: ß has none; µ's is not in Windows-1252.
+        for (const auto encoding : {utf8, TextEncoding::Windows1252}) {
+            const bool cp1252 = encoding == TextEncoding::Windows1252;
+            const QString in = cp1252 ? ", Windows-1252" : ", UTF-8";
+            QTest::newRow(qPrintable("straße" + in)) << encoding << "NL WL 50"
+                                                     << "straße"
+                                                     << "STRAßE/STR/3"
+                                                     << "||      |-1|NEIGHBOURS (NL) - STR";
+            const QString mu = cp1252 ? "µ" : "\u039C";
+            QTest::newRow(qPrintable("µ" + in)) << encoding << "NL WL 50"
+                                                << "µ" << mu + "/" + mu + "/1"
+                                                << "||      |-1|NEIGHBOURS (NL) - " + mu;
+        }
         QTest::newRow("italian") << utf8 << "NL WL 50 it"
                                  << "casa"
                                  << "CASA/CA/3"

@@ -26,11 +26,17 @@ constexpr std::array<char16_t, 256> makeDecodeTable() {
 
 constexpr std::array<char16_t, 256> decodeTable = makeDecodeTable();
 
-char encode1252(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+// The byte for c, or none when Windows-1252 has no byte for it.
+int byte1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
     for (std::size_t i = 0; i < cp1252High.size(); ++i)
-        if (cp1252High[i] == c) return static_cast<char>(0x80 + i);
-    return '?';
+        if (cp1252High[i] == c) return static_cast<int>(0x80 + i);
+    return -1;
+}
+
+char encode1252(char32_t c) {
+    const int b = byte1252(c);
+    return b < 0 ? '?' : static_cast<char>(b);
 }
 
 // Length of the UTF-8 sequence starting at data[i], 0 when it is not valid UTF-8,
@@ -56,10 +62,15 @@ int utf8SequenceLength(const unsigned char* data, qsizetype i, qsizetype size) {
     } else {
         return 0;
     }
+    // The second byte already rules out overlong forms, surrogates and code points past
+    // U+10FFFF, so a sample cut right after it is not taken for a character cut short.
+    const unsigned char secondLow = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const unsigned char secondHigh = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
     for (int k = 1; k < length; ++k) {
         if (i + k >= size) return -1;
         const unsigned char next = data[i + k];
         if ((next & 0xC0) != 0x80) return 0;
+        if (k == 1 && (next < secondLow || next > secondHigh)) return 0;
         code = (code << 6) | (next & 0x3F);
     }
     if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
@@ -97,6 +108,27 @@ QByteArray encodeText(const QString& text, TextEncoding encoding) {
     for (const char32_t c : text.toUcs4())
         bytes.append(encode1252(c));
     return bytes;
+}
+
+QString upperCased(const QString& text, TextEncoding encoding) {
+    QString upper = text;
+    for (qsizetype i = 0; i < upper.size(); ++i) {
+        const bool pair = upper.at(i).isHighSurrogate() && i + 1 < upper.size() &&
+                          upper.at(i + 1).isLowSurrogate();
+        const char32_t c =
+            pair ? QChar::surrogateToUcs4(upper.at(i), upper.at(i + 1)) : upper.at(i).unicode();
+        const char32_t u = QChar::toUpper(c);
+        // A lone surrogate stays as it is; an upper case needing more or fewer units is skipped.
+        if (u == c || QChar::requiresSurrogates(u) != pair) continue;
+        if (encoding == TextEncoding::Windows1252 && byte1252(u) < 0) continue;
+        if (pair) {
+            upper[i] = QChar(QChar::highSurrogate(u));
+            upper[++i] = QChar(QChar::lowSurrogate(u));
+        } else {
+            upper[i] = QChar(static_cast<char16_t>(u));
+        }
+    }
+    return upper;
 }
 
 QString decodeText(const char* data, qsizetype size, TextEncoding encoding) {

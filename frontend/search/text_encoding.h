@@ -15,6 +15,10 @@ TextEncoding detectEncoding(const QByteArray& sample, bool cutShort);
 // Samples the first 64 KiB of the file; UTF-8 when the file cannot be read.
 TextEncoding detectFileEncoding(const QString& path);
 
+// Each character to its simple upper case, one to one, so the length never changes (ß stays ß).
+// In Windows-1252 a character whose upper case the code page cannot hold keeps its form (µ).
+QString upperCased(const QString& text, TextEncoding encoding);
+
 // Windows-1252 writes characters it has no byte for as '?'.
 QByteArray encodeText(const QString& text, TextEncoding encoding);
 QString decodeText(const char* data, qsizetype size, TextEncoding encoding);

@@ -1,11 +1,14 @@
 #include "form2.h"
 
-#include "caption_tables.h"
+#include "language_switch.h"
 #include "program_resources.h"
+#include "settings.h"
 #include "ui_fonts.h"
+#include "ui_units.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QIcon>
 #include <QKeyEvent>
@@ -17,17 +20,19 @@
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
+#include <memory>
 
 namespace {
-Form2* theInstance = nullptr;
-Form1* theMainWindow = nullptr;
+std::unique_ptr<Form2>& theInstance() {
+    static std::unique_ptr<Form2> instance;
+    return instance;
+}
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidthTwips = 3495;
 constexpr int kClientHeightTwips = 4260;
 
 int pixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+    return static_cast<int>(std::lround(static_cast<double>(twips) / ui::kTwipsPerPixel));
 }
 
 template <typename W>
@@ -48,85 +53,71 @@ QFrame* makeShape(QWidget* parent, const char* name, int left, int top, int widt
 } // namespace
 
 Form2& Form2::instance() {
-    if (!theInstance) theInstance = new Form2;
-    return *theInstance;
+    if (!theInstance()) {
+        theInstance().reset(new Form2); // the constructor is private
+        // A window must go before the application does, not with the static objects after it.
+        static const bool cleanUpOnce = (qAddPostRoutine(&Form2::discardInstance), true);
+        Q_UNUSED(cleanUpOnce);
+    }
+    return *theInstance();
 }
 
 bool Form2::exists() {
-    return theInstance != nullptr;
+    return theInstance() != nullptr;
 }
 
 void Form2::discardInstance() {
-    delete theInstance;
-}
-
-void Form2::attachMainWindow(Form1* window) {
-    theMainWindow = window;
-}
-
-void Form2::detachMainWindow(Form1* window) {
-    if (theMainWindow == window) theMainWindow = nullptr;
-}
-
-Form1* Form2::mainWindow() {
-    return theMainWindow;
+    theInstance().reset();
 }
 
 Form2::Form2() : QWidget(nullptr, Qt::Window) {
     setUpWindow();
     createControls();
+    applyCaptions(false); // the windows start in English
     setFonts();
     orderTabStops();
     routeEvents();
 }
 
-Form2::~Form2() {
-    if (theInstance == this) theInstance = nullptr;
+Form2::~Form2() = default;
+
+void Form2::applyCaptions(bool italian) {
+    texts::applyCaptions(*this, texts::optionsCaptionTable(), italian);
 }
 
 void Form2::setUpWindow() {
     loadProgramResources();
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(texts::optionsCaptions(false).title);
     setWindowIcon(QIcon(programIconPath()));
     setFont(ui::msSansSerif(ui::kNormalPoints));
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
 }
 
 void Form2::createControls() {
-    const texts::OptionsCaptions& en = texts::optionsCaptions(false);
     LinguaIng = make<QRadioButton>(this, "LinguaIng", 360, 3120, 2295, 255);
-    LinguaIng->setText(en.linguaIng);
     LinguaIng->setChecked(true);
     LinguaIta = make<QRadioButton>(this, "LinguaIta", 360, 2835, 2295, 255);
-    LinguaIta->setText(en.linguaIta);
     useWL = make<QCheckBox>(this, "useWL", 240, 1800, 3015, 375);
-    useWL->setText(en.useWL);
     useWL->setChecked(true);
     useNL = make<QCheckBox>(this, "useNL", 240, 240, 3015, 375);
-    useNL->setText(en.useNL);
     useNL->setChecked(true);
     CmdDefaults = make<QPushButton>(this, "CmdDefaults", 120, 3720, 975, 375);
-    CmdDefaults->setText(en.cmdDefaults);
     ComExit = make<QPushButton>(this, "ComExit", 2280, 3720, 975, 375);
-    ComExit->setText(QStringLiteral("OK"));
     NEsca = make<QComboBox>(this, "NEsca", 240, 705, 615, 315);
     NEsca->setEditable(true);
     NEsca->setInsertPolicy(QComboBox::NoInsert); // typed text is a value, not a new item
     NEsca->setCompleter(nullptr);                // and is kept as typed
     NEsca->addItems(
         {QStringLiteral("100"), QStringLiteral("75"), QStringLiteral("50"), QStringLiteral("25")});
-    NEsca->setCurrentIndex(2); // "50"
+    NEsca->setCurrentIndex(NEsca->findText(QString::number(settings::kDefaultRootPercent)));
     Shape2 = makeShape(this, "Shape2", 120, 2400, 3255, 1095);
     Label2 = make<QLabel>(this, "Label2", 240, 2520, 3015, 255);
-    Label2->setText(en.label2);
     Shape4 = makeShape(this, "Shape4", 120, 1680, 3255, 615);
     Shape1 = makeShape(this, "Shape1", 120, 120, 3255, 1455);
     Label1 = make<QLabel>(this, "Label1", 240, 720, 3135, 855);
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setText(en.label1);
 
     // The percentage box lies over the first line of Label1, whose caption leaves room for it;
     // the frames lie under everything.

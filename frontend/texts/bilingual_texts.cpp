@@ -18,12 +18,24 @@ QString neighboursCaption(bool italian, const QString& root, bool allHeadwords) 
            root;
 }
 
+QString pickedPercentCaption(const QString& percentText) {
+    return QStringLiteral("NEIGHBOURS (NL) - ") + percentText + QLatin1Char('%');
+}
+
+QString noDictionaryName() {
+    return QStringLiteral("-");
+}
+
 QString queryCaption(bool italian, const QString& shortName) {
-    if (shortName == QStringLiteral("-"))
+    if (shortName == noDictionaryName())
         return italian ? QStringLiteral("DOMANDA (QW)") : QStringLiteral("QUERY (QW)");
     return (italian ? QStringLiteral("DOMANDA (QW) usando: ")
                     : QStringLiteral("QUERY (QW) using: ")) +
            shortName;
+}
+
+QString openDialogTitle() {
+    return QStringLiteral("Seleziona un file qualsiasi di questa Cartella");
 }
 
 } // namespace texts

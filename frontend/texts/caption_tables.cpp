@@ -2,74 +2,121 @@
 
 namespace texts {
 
-const OptionsCaptions& optionsCaptions(bool italian) {
-    static const OptionsCaptions english{
-        QStringLiteral("  Vocabrix  - Options"),
-        QStringLiteral("              % number of left letters to test for matching, in order "
-                       "to put an Item in the Neighbours List (NL)"),
-        QStringLiteral("Program Language Interface"),
-        QStringLiteral("English"),
-        QStringLiteral("Italian"),
-        QStringLiteral("Fill the Neighbours List (NL)"),
-        QStringLiteral("Fill the Whereinto List (WL)"),
-        QStringLiteral("Defaults"),
-    };
-    static const OptionsCaptions italianTable{
-        QStringLiteral("  Vocabrix  - Opzioni"),
-        QStringLiteral("              % numero di lettere iniziali identiche, per l'inclusione "
-                       "nella Lista 'Stessa Radice' (NL)"),
-        QStringLiteral("Lingua del Programma"),
-        QStringLiteral("Inglese"),
-        QStringLiteral("Italiano"),
-        QStringLiteral("Carica 'Stessa Radice' (NL)"),
-        QStringLiteral("Carica 'Che Contengono' (WL)"),
-        QStringLiteral("Ripristina"),
-    };
-    return italian ? italianTable : english;
+namespace {
+TextPair both(const char* english, const char* italian) {
+    return {QString::fromUtf8(english), QString::fromUtf8(italian)};
 }
 
-const MainCaptions& mainCaptions(bool italian) {
-    static const MainCaptions english{
-        QStringLiteral("         ***          Vocabrix V.2.0         ***         by Quembril"),
-        QStringLiteral("Open dictionary"),
-        QStringLiteral("Change dictionary"),
-        QStringLiteral("Exit"),
-        QStringLiteral("Tools"),
-        QStringLiteral("Options"),
-        QStringLiteral("Help"),
-        QStringLiteral("Instructions"),
-        QStringLiteral("Tips"),
-        QStringLiteral("About"),
-        QStringLiteral("FIND"),
-        QStringLiteral("CLEAR"),
-        QStringLiteral("TRANSLATION (PT)"),
-        QStringLiteral("QUERIES (QHL)"),
-        QStringLiteral("NEIGHBOURS (NL) - 50%"),
-        QStringLiteral("WHEREINTO (WL)"),
-        QStringLiteral("Keep current NL/WL"),
-        QStringLiteral("EXIT"),
+// The same text in both languages: a switch leaves it as it is.
+TextPair same(const char* text) {
+    return both(text, text);
+}
+} // namespace
+
+const CaptionTable& optionsCaptionTable() {
+    static const CaptionTable table{
+        {"Form2", both("  Vocabrix  - Options", "  Vocabrix  - Opzioni"), {}, {}},
+        {"Label1",
+         both("              % number of left letters to test for matching, in order to put an "
+              "Item in the Neighbours List (NL)",
+              "              % numero di lettere iniziali identiche, per l'inclusione nella "
+              "Lista 'Stessa Radice' (NL)"),
+         {},
+         {}},
+        {"Label2", both("Program Language Interface", "Lingua del Programma"), {}, {}},
+        {"LinguaIng", both("English", "Inglese"), {}, {}},
+        {"LinguaIta", both("Italian", "Italiano"), {}, {}},
+        {"useNL", both("Fill the Neighbours List (NL)", "Carica 'Stessa Radice' (NL)"), {}, {}},
+        {"useWL", both("Fill the Whereinto List (WL)", "Carica 'Che Contengono' (WL)"), {}, {}},
+        {"CmdDefaults",
+         both("Defaults", "Ripristina"),
+         {},
+         both("Both lists on and the percentage back to 50",
+              "Entrambe le liste attive e la percentuale di nuovo a 50")},
+        {"ComExit",
+         same("OK"),
+         {},
+         both("Closes the options; they stay as set", "Chiude le opzioni; restano come sono")},
+        {"NEsca",
+         {},
+         both("Root percentage", "Percentuale della radice"),
+         both("Percentage of the query word's first letters that a headword must share to enter "
+              "the Neighbours List (NL)",
+              "Percentuale di lettere iniziali della domanda che una voce deve avere uguali per "
+              "entrare nella Lista 'Stessa Radice' (NL)")},
     };
-    static const MainCaptions italianTable{
-        QStringLiteral("         ***          Vocabrix V.2.0         ***         di Quembril"),
-        QStringLiteral("Apri un dizionario"),
-        QStringLiteral("Cambia dizionario"),
-        QStringLiteral("Esci"),
-        QStringLiteral("Strumenti"),
-        QStringLiteral("Opzioni"),
-        QStringLiteral("Aiuto"),
-        QStringLiteral("Istruzioni"),
-        QStringLiteral("Suggerimenti"),
-        QStringLiteral("Informazioni"),
-        QStringLiteral("CERCA"),
-        QStringLiteral("PULISCI"),
-        QStringLiteral("RISPOSTA (PT)"),
-        QStringLiteral("STORIA (QHL)"),
-        QStringLiteral("STESSA RADICE (NL)"),
-        QStringLiteral("CHE CONTENGONO (WL)"),
-        QStringLiteral("Mantieni queste NL/WL"),
-        QStringLiteral("FINE"),
+    return table;
+}
+
+const CaptionTable& mainCaptionTable() {
+    static const CaptionTable table{
+        {"Form1",
+         both("         ***          Vocabrix V.2.0         ***         by Quembril",
+              "         ***          Vocabrix V.2.0         ***         di Quembril"),
+         {},
+         {}},
+        {"mFile", same("File"), {}, {}},
+        {"mOpen", both("Open dictionary", "Apri un dizionario"), {}, {}},
+        {"mChange", both("Change dictionary", "Cambia dizionario"), {}, {}},
+        {"mExit", both("Exit", "Esci"), {}, {}},
+        {"mTools", both("Tools", "Strumenti"), {}, {}},
+        {"mOpzioni", both("Options", "Opzioni"), {}, {}},
+        {"mHelp", both("Help", "Aiuto"), {}, {}},
+        {"mInstru", both("Instructions", "Istruzioni"), {}, {}},
+        {"mTips", both("Tips", "Suggerimenti"), {}, {}},
+        {"mAbout", both("About", "Informazioni"), {}, {}},
+        {"CmdVai", both("FIND", "CERCA"), {}, {}},
+        {"CmdClear",
+         both("CLEAR", "PULISCI"),
+         {},
+         both("Empties the query word and the lists", "Svuota la domanda e le liste")},
+        {"LabIta", both("TRANSLATION (PT)", "RISPOSTA (PT)"), {}, {}},
+        {"LabStoria", both("QUERIES (QHL)", "STORIA (QHL)"), {}, {}},
+        {"LabVediAnche", both("NEIGHBOURS (NL) - 50%", "STESSA RADICE (NL)"), {}, {}},
+        {"LabAllInterno", both("WHEREINTO (WL)", "CHE CONTENGONO (WL)"), {}, {}},
+        // The keep box is named by its caption, which carries the lists' counts.
+        {"Sbianca",
+         both("Keep current NL/WL", "Mantieni queste NL/WL"),
+         {},
+         both("Keeps the Neighbours and Whereinto lists while further words are only translated",
+              "Mantiene le liste NL e WL mentre le parole seguenti sono solo tradotte")},
+        {"CmdEsci", both("EXIT", "FINE"), {}, {}},
+        {"Parola",
+         {},
+         both("Query word (QW)", "Domanda (QW)"),
+         both("Type a word and press Enter to search it",
+              "Scrivere una parola e premere Invio per cercarla")},
+        {"Risposta",
+         {},
+         both("Translation (PT)", "Risposta (PT)"),
+         both("The possible translations of the query word",
+              "Le traduzioni possibili della domanda")},
+        {"ListZ",
+         {},
+         both("Neighbours List (NL)", "Lista 'Stessa Radice' (NL)"),
+         both("Headwords that begin with the root of the query word; a double-click searches "
+              "one",
+              "Voci che iniziano con la radice della domanda; un doppio clic ne cerca una")},
+        {"ListY",
+         {},
+         both("Whereinto List (WL)", "Lista 'Che Contengono' (WL)"),
+         both("Headwords that contain the query word; a double-click searches one",
+              "Voci che contengono la domanda; un doppio clic ne cerca una")},
+        {"Storia",
+         {},
+         both("Queries History List (QHL)", "Storia delle domande (QHL)"),
+         both("The words searched so far; a double-click searches one again",
+              "Le parole già cercate; un doppio clic ne ricerca una")},
+        {"CmdBack", same("<"), both("Previous query", "Domanda precedente"), {}},
+        {"CmdForw", same(">"), both("Next query", "Domanda successiva"), {}},
+        {"CmdPagP", same("<"), both("Previous page", "Pagina precedente"),
+         both("The previous page of the Neighbours List", "La pagina precedente della Lista NL")},
+        {"CmdPagN", same(">"), both("Next page", "Pagina successiva"),
+         both("The next page of the Neighbours List", "La pagina successiva della Lista NL")},
+        {"Puntina", {}, both("Lists not kept", "Liste non mantenute"), {}},
+        {"PuntinaOK", {}, both("Lists kept", "Liste mantenute"), {}},
     };
-    return italian ? italianTable : english;
+    return table;
 }
 
 } // namespace texts

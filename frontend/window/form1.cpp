@@ -1,8 +1,6 @@
 #include "form1.h"
 
 #include "bilingual_texts.h"
-#include "caption_tables.h"
-#include "form2.h"
 #include "layout_math.h"
 #include "program_resources.h"
 #include "search_session.h"
@@ -71,24 +69,23 @@ Form1::Form1(UserPrompts& prompts, QWidget* parent)
     setUpWindow();
     createControls();
     createMenus();
+    applyCaptions(false); // the windows start in English
     setStartSize();
     setFonts();
     setColours();
     setStartStates();
     orderTabStops();
     routeEvents();
-    Form2::attachMainWindow(this);
+    followOptions();
 }
 
 Form1::~Form1() {
-    Form2::detachMainWindow(this);
     delete session_;
 }
 
 void Form1::setUpWindow() {
     loadProgramResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(texts::mainCaptions(false).title);
     setWindowIcon(QIcon(programIconPath()));
     setFont(ui::msSansSerif(ui::kNormalPoints));
     auto* client = new QWidget(this);
@@ -102,36 +99,27 @@ void Form1::setStartSize() {
 
 void Form1::createControls() {
     QWidget* c = centralWidget();
-    const texts::MainCaptions& en = texts::mainCaptions(false);
     // Creation order matters: later controls lie above earlier ones.
     CmdPagN = make<QPushButton>(c, "CmdPagN", {176, 328, 41, 25});
-    CmdPagN->setText(QStringLiteral(">"));
     CmdPagP = make<QPushButton>(c, "CmdPagP", {128, 328, 41, 25});
-    CmdPagP->setText(QStringLiteral("<"));
     ListY = make<QListWidget>(c, "ListY", {392, 136, 273, 186});
     Sbianca = make<QCheckBox>(c, "Sbianca", {264, 332, 249, 25});
-    Sbianca->setText(en.sbianca);
     Storia = make<QListWidget>(c, "Storia", {16, 136, 102, 186});
     CmdForw = make<QPushButton>(c, "CmdForw", {72, 328, 41, 25});
-    CmdForw->setText(QStringLiteral(">"));
     CmdBack = make<QPushButton>(c, "CmdBack", {16, 328, 41, 25});
-    CmdBack->setText(QStringLiteral("<"));
     CmdClear = make<QPushButton>(c, "CmdClear", {16, 72, 65, 27});
-    CmdClear->setText(en.cmdClear);
     ListZ = make<QListWidget>(c, "ListZ", {120, 136, 265, 186});
     Risposta = make<QPlainTextEdit>(c, "Risposta", {88, 72, 577, 41});
     Risposta->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Risposta->setTabChangesFocus(true);
     Parola = make<QLineEdit>(c, "Parola", {88, 24, 576, 80.0 / 3});
     CmdVai = make<QPushButton>(c, "CmdVai", {16, 24, 65, 27});
-    CmdVai->setText(en.cmdVai);
     CmdEsci = make<QPushButton>(c, "CmdEsci", {584, 328, 73, 25});
-    CmdEsci->setText(en.cmdEsci);
     ListZZ = make<QListWidget>(c, "ListZZ", {120, 136, 265, 186});
     ListZZ->lower(); // an empty frame under NL
     nomepurobreve = make<QLabel>(c, "nomepurobreve", {8, 8, 65, 17});
     nomepurobreve->setTextFormat(Qt::PlainText);
-    nomepurobreve->setText(QStringLiteral("-"));
+    nomepurobreve->setText(texts::noDictionaryName());
     PuntinaOK = makePicture(c, "PuntinaOK", pinStandingPath());
     Puntina = makePicture(c, "Puntina", pinLyingPath());
     OmbraRisp = make<QLabel>(c, "OmbraRisp", {16, 360, 45, 16});
@@ -139,15 +127,10 @@ void Form1::createControls() {
     OmbraRisp->setTextFormat(Qt::PlainText); // measures the translation as the answer box shows it
     OmbraRisp->setText(QString(11, QLatin1Char(' ')));
     LabAllInterno = makeCaption(c, "LabAllInterno", {448, 120, 150, 17});
-    LabAllInterno->setText(en.labAllInterno);
     LabStoria = makeCaption(c, "LabStoria", {16, 120, 97, 17});
-    LabStoria->setText(en.labStoria);
     LabVediAnche = makeCaption(c, "LabVediAnche", {120, 120, 262, 17});
-    LabVediAnche->setText(en.labVediAnche);
     LabIta = makeCaption(c, "LabIta", {248, 56, 150, 17});
-    LabIta->setText(en.labIta);
     LabIng = makeCaption(c, "LabIng", {88, 8, 574, 17});
-    LabIng->setText(texts::queryCaption(false, nomepurobreve->text()));
 }
 
 void Form1::setFonts() {

@@ -130,6 +130,10 @@ private:
     void setStartStates();
     void orderTabStops();
     void routeEvents();
+    // Captions, accessible names and descriptions in one language; at creation and on a switch.
+    void applyCaptions(bool italian);
+    // The options window's changes that show here: NL and WL captions, the interface language.
+    void followOptions();
 
     UserPrompts& prompts_;
     SearchSession* session_ = nullptr;

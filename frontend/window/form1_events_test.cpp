@@ -226,9 +226,7 @@ void Form1EventsTest::optionsWindowIsModeless() {
 
 void Form1EventsTest::optionsWindowOutlivesMainWindow() {
     Form2& options = Form2::instance();
-    QCOMPARE(Form2::mainWindow(), form_.get());
     form_.reset();
-    QCOMPARE(Form2::mainWindow(), nullptr);
     // Its reactions no longer reach a main window, and do not fail for it.
     options.useNL->setChecked(false);
     options.LinguaIta->setChecked(true);

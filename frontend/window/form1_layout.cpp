@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include "layout_math.h"
+#include "ui_units.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -39,12 +40,12 @@ void Form1::Form_Resize() {
 
     // Too small a window is made larger first; the resize this causes lays it out at once.
     const QSize outer = frameGeometry().size();
-    const auto corrected = layout::correctedOuterSize(QSizeF(outer) * layout::kTwipsPerPixel);
+    const auto corrected = layout::correctedOuterSize(QSizeF(outer) * ui::kTwipsPerPixel);
     if (corrected && !correctingSize_) {
         correctingSize_ = true;
         const QSize frame = outer - size();
-        resize(qRound(corrected->width() / layout::kTwipsPerPixel) - frame.width(),
-               qRound(corrected->height() / layout::kTwipsPerPixel) - frame.height());
+        resize(qRound(corrected->width() / ui::kTwipsPerPixel) - frame.width(),
+               qRound(corrected->height() / ui::kTwipsPerPixel) - frame.height());
         correctingSize_ = false;
     }
 
@@ -99,6 +100,6 @@ void Form1::LayoutVertical() {
     for (QWidget* w : Widgets{LabStoria, LabVediAnche, LabAllInterno})
         setTop(w, ListsTop);
     for (QWidget* w : Widgets{Storia, ListZ, ListZZ, ListY})
-        setTopAndHeight(w, ListsTop + 16, listHeight);
+        setTopAndHeight(w, ListsTop + layout::kCaptionHeight, listHeight);
     --layoutDepth_;
 }

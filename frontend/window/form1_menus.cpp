@@ -1,20 +1,19 @@
 #include "form1.h"
 
-#include "caption_tables.h"
-
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
-QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
+// Captions come later, from the caption table.
+QMenu* addMenu(QMenuBar* bar, const char* name) {
+    QMenu* menu = bar->addMenu(QString());
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
 
-QAction* addEntry(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
+QAction* addEntry(QMenu* menu, const char* name) {
+    QAction* action = menu->addAction(QString());
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
@@ -27,22 +26,21 @@ QAction* addSeparator(QMenu* menu, const char* name) {
 } // namespace
 
 void Form1::createMenus() {
-    const texts::MainCaptions& en = texts::mainCaptions(false);
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
 
-    mFile = addMenu(bar, "mFile", QStringLiteral("File"));
-    mOpen = addEntry(mFile, "mOpen", en.mOpen);
-    mChange = addEntry(mFile, "mChange", en.mChange);
+    mFile = addMenu(bar, "mFile");
+    mOpen = addEntry(mFile, "mOpen");
+    mChange = addEntry(mFile, "mChange");
     mSep1 = addSeparator(mFile, "mSep1");
-    mExit = addEntry(mFile, "mExit", en.mExit);
+    mExit = addEntry(mFile, "mExit");
 
-    mTools = addMenu(bar, "mTools", en.mTools);
-    mOpzioni = addEntry(mTools, "mOpzioni", en.mOpzioni);
+    mTools = addMenu(bar, "mTools");
+    mOpzioni = addEntry(mTools, "mOpzioni");
 
-    mHelp = addMenu(bar, "mHelp", en.mHelp);
-    mInstru = addEntry(mHelp, "mInstru", en.mInstru);
-    mTips = addEntry(mHelp, "mTips", en.mTips);
+    mHelp = addMenu(bar, "mHelp");
+    mInstru = addEntry(mHelp, "mInstru");
+    mTips = addEntry(mHelp, "mTips");
     mSep4 = addSeparator(mHelp, "mSep4");
-    mAbout = addEntry(mHelp, "mAbout", en.mAbout);
+    mAbout = addEntry(mHelp, "mAbout");
 }

@@ -10,8 +10,6 @@
 
 namespace layout {
 
-constexpr float kTwipsPerPixel = 15;
-
 // Design values the layout keeps fixed.
 constexpr float kParolaLeft = 88;
 constexpr float kRispostaLeft = 88;
@@ -21,6 +19,7 @@ constexpr float kListZLeft = 120;
 constexpr float kRightMargin = 16;
 constexpr float kButtonHeight = 25;
 constexpr float kAnswerLineHeight = 20;
+constexpr float kCaptionHeight = 16; // a list's caption above it
 constexpr int kMinAnswerLines = 2;
 
 // The outer size (twips) the window must be set to, or nothing when it is large enough.

@@ -1,6 +1,7 @@
 #pragma once
 // The options window. Its controls are the program's settings; there is one instance for the
-// life of the process, created hidden the first time anything touches it.
+// life of the process, created hidden the first time anything touches it. Its reactions tell the
+// main window what changed through OptionChanges.
 
 #include <QWidget>
 
@@ -10,7 +11,6 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class Form1;
 
 class Form2 : public QWidget {
     Q_OBJECT
@@ -20,11 +20,6 @@ public:
     static bool exists();
     // Drops the instance, so the next touch creates a fresh one (tests).
     static void discardInstance();
-
-    // The main window whose captions the reactions reach; it registers itself for its lifetime.
-    static void attachMainWindow(Form1* window);
-    static void detachMainWindow(Form1* window);
-    static Form1* mainWindow();
 
     ~Form2() override;
 
@@ -56,6 +51,8 @@ protected:
 
 private:
     Form2();
+    // Captions, accessible names and descriptions in one language; at creation and on a switch.
+    void applyCaptions(bool italian);
     void setUpWindow();
     void createControls();
     void setFonts();

@@ -5,6 +5,8 @@
 #include <QString>
 
 namespace settings {
+constexpr int kDefaultRootPercent = 50; // at start and after "Defaults"
+
 bool nlOn();               // useNL checked
 bool wlOn();               // useWL checked
 QString rootPercentText(); // text of NEsca

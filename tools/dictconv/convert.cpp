@@ -1,24 +1,25 @@
 #include "convert.h"
 
 #include "convert_error.h"
-#include "dictd_data.h"
+#include "data_file.h"
 #include "dictd_index.h"
 #include "entry_text.h"
 #include "output_file.h"
-#include "records.h"
+#include "stardict.h"
+#include "tsv.h"
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace dictconv {
 
 namespace {
 
-std::vector<Record> readRecords(const std::filesystem::path& indexPath,
-                                const std::filesystem::path& dataPath) {
+namespace fs = std::filesystem;
+
+std::vector<Record> readRecords(const fs::path& indexPath, const fs::path& dataPath) {
     const std::vector<IndexEntry> entries = readDictdIndex(indexPath);
-    const std::string data = readDictdData(dataPath);
+    const std::string data = readDataFile(dataPath);
     const std::string_view view = data;
 
     std::vector<Record> records;
@@ -38,13 +39,23 @@ std::vector<Record> readRecords(const std::filesystem::path& indexPath,
     return records;
 }
 
+// The first of the candidate files beside `base` that exists, or an empty path.
+fs::path firstExisting(const fs::path& base, std::initializer_list<const char*> extensions) {
+    for (const char* extension : extensions) {
+        fs::path candidate = base;
+        candidate += extension;
+        std::error_code error;
+        if (fs::exists(candidate, error)) return candidate;
+    }
+    return {};
+}
+
 } // namespace
 
-ConvertResult convertDictionary(const std::filesystem::path& indexPath,
-                                const std::filesystem::path& dataPath,
-                                const std::filesystem::path& outputPath) {
-    const std::vector<Record> records = sortAndMerge(readRecords(indexPath, dataPath));
-    if (records.empty()) throw ConvertError(indexPath.string() + ": no headwords to convert");
+ConvertResult writeDictionary(std::vector<Record> records, const std::string& source,
+                              const fs::path& outputPath) {
+    records = sortAndMerge(std::move(records));
+    if (records.empty()) throw ConvertError(source + ": no headwords to convert");
 
     OutputFile out(outputPath);
     ConvertResult result;
@@ -64,6 +75,43 @@ ConvertResult convertDictionary(const std::filesystem::path& indexPath,
     result.bytes += buffer.size();
     out.commit();
     result.headwords = records.size();
+    return result;
+}
+
+ConvertResult convertDictionary(const fs::path& indexPath, const fs::path& dataPath,
+                                const fs::path& outputPath) {
+    return writeDictionary(readRecords(indexPath, dataPath), indexPath.string(), outputPath);
+}
+
+ConvertResult convertStarDict(const fs::path& ifoPath, const fs::path& outputPath) {
+    const StarDictInfo info =
+        parseStarDictInfo(readPlainFile(ifoPath, ".ifo file"), ifoPath.string());
+    fs::path base = ifoPath;
+    base.replace_extension();
+    const fs::path idxPath = firstExisting(base, {".idx", ".idx.gz"});
+    const fs::path dictPath = firstExisting(base, {".dict", ".dict.dz"});
+    const fs::path synPath = firstExisting(base, {".syn", ".syn.dz"});
+    if (idxPath.empty()) throw ConvertError("no " + base.string() + ".idx beside the .ifo");
+    if (dictPath.empty())
+        throw ConvertError("no " + base.string() + ".dict or .dict.dz beside the .ifo");
+
+    const std::string idx = readDataFile(idxPath);
+    const std::string dict = readDataFile(dictPath);
+    const std::string syn = synPath.empty() ? std::string() : readDataFile(synPath);
+    const StarDictFiles files{
+        idx, dict, syn, idxPath.string(), dictPath.string(), synPath.string()};
+    StarDictRecords read = readStarDict(info, files);
+    ConvertResult result = writeDictionary(std::move(read.records), ifoPath.string(), outputPath);
+    result.skippedFields = read.skippedFields;
+    return result;
+}
+
+ConvertResult convertTsv(const fs::path& inputPath, const fs::path& outputPath,
+                         std::ostream& warnings) {
+    TsvRecords read =
+        parseTsv(readPlainFile(inputPath, "tab-separated file"), inputPath.string(), warnings);
+    ConvertResult result = writeDictionary(std::move(read.records), inputPath.string(), outputPath);
+    result.skippedHeadwords = read.skippedLines;
     return result;
 }
 

@@ -1,20 +1,39 @@
 #pragma once
 
+#include "records.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <iosfwd>
+#include <vector>
 
 namespace dictconv {
 
 struct ConvertResult {
     std::size_t headwords = 0;
     std::uintmax_t bytes = 0;
+    std::size_t skippedFields = 0;    // StarDict entry parts without text
+    std::size_t skippedHeadwords = 0; // tab-separated lines with a blank or reserved headword
 };
 
-// Converts a dictd dictionary (index and gzip-compressed data) into the two-line format:
-// upper-cased headwords sorted by bytes, one merged translation line each, LF line ends.
-// Throws ConvertError on bad input; the output file is then left untouched.
+// Sorts and merges the records and writes them in the two-line format: upper-cased headwords
+// sorted by bytes, one merged translation line each, LF line ends. Nothing to write is an
+// error naming `source`. Throws ConvertError; the output file is then left untouched.
+ConvertResult writeDictionary(std::vector<Record> records, const std::string& source,
+                              const std::filesystem::path& outputPath);
+
+// Converts a dictd dictionary (index, and data gzip-compressed or plain).
 ConvertResult convertDictionary(const std::filesystem::path& indexPath,
                                 const std::filesystem::path& dataPath,
                                 const std::filesystem::path& outputPath);
+
+// Converts a StarDict dictionary; the ".idx" (or ".idx.gz"), ".dict" (or ".dict.dz") and
+// optional ".syn" are found beside the ".ifo".
+ConvertResult convertStarDict(const std::filesystem::path& ifoPath,
+                              const std::filesystem::path& outputPath);
+
+// Converts a tab-separated list; skipped lines are reported on `warnings`.
+ConvertResult convertTsv(const std::filesystem::path& inputPath,
+                         const std::filesystem::path& outputPath, std::ostream& warnings);
 
 } // namespace dictconv

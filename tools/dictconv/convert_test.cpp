@@ -133,7 +133,7 @@ TEST_F(Convert, BadInputFailsAndLeavesNoOutput) {
                            .add("zucca", std::string(4000, 'z') + "\npumpkin\n");
     const BadInput cases[] = {
         {"missing index", [](const fs::path& i, const fs::path&) { fs::remove(i); },
-         "cannot open index file"},
+         "cannot read index file"},
         {"missing data", [](const fs::path&, const fs::path& dz) { fs::remove(dz); },
          "cannot read data file"},
         {"truncated gzip",

@@ -4,8 +4,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
 namespace dictconv {
@@ -27,9 +30,19 @@ using GzHandle = std::unique_ptr<gzFile_s, GzCloser>;
 } // namespace
 
 std::string readDictdData(const std::filesystem::path& path) {
-    errno = 0;
-    GzHandle file(gzopen(path.c_str(), "rb"));
-    if (!file) fail(path, errno ? std::strerror(errno) : "out of memory");
+    // Opened without blocking and checked first: a pipe or device in its place would hang.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) fail(path, std::strerror(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        fail(path, "not a regular file");
+    }
+    GzHandle file(gzdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
+        fail(path, "out of memory");
+    }
     gzbuffer(file.get(), 1 << 18);
 
     std::string data;

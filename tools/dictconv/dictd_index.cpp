@@ -3,10 +3,10 @@
 #include "convert_error.h"
 #include "dictd_number.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include "data_file.h"
+
 #include <optional>
+#include <sstream>
 #include <string_view>
 
 namespace dictconv {
@@ -57,10 +57,7 @@ std::vector<IndexEntry> parseDictdIndex(std::istream& in, const std::string& sou
 }
 
 std::vector<IndexEntry> readDictdIndex(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw ConvertError("cannot open index file " + path.string() + ": " + std::strerror(errno));
-    }
+    std::istringstream in(readPlainFile(path, "index file"));
     return parseDictdIndex(in, path.string());
 }
 

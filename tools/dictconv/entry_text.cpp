@@ -21,7 +21,7 @@ std::string cleanHeadword(std::string_view raw) {
     std::string joined;
     joined.reserve(raw.size());
     for (const char c : raw) {
-        if (c != '\r' && c != '\n') joined += c;
+        if (c != '\r' && c != '\n') joined += c == '\0' ? ' ' : c;
     }
     return toUpperUtf8(trimmed(joined));
 }
@@ -33,20 +33,27 @@ bool isWantedHeadword(std::string_view headword) {
 }
 
 std::string entryTranslation(std::string_view body, std::string_view upperHeadword) {
+    // The first non-empty line is dropped when it repeats the headword.
+    const std::size_t first = body.find_first_not_of(" \t\r\n");
+    if (first != std::string_view::npos) {
+        const std::size_t end = body.find('\n', first);
+        if (toUpperUtf8(trimmed(body.substr(first, end - first))).starts_with(upperHeadword)) {
+            body = end == std::string_view::npos ? std::string_view{} : body.substr(end + 1);
+        }
+    }
+    return joinLines(body);
+}
+
+std::string joinLines(std::string_view body) {
     std::string out;
-    bool firstLine = true;
     while (!body.empty()) {
         const std::size_t end = body.find('\n');
         const std::string_view line = trimmed(body.substr(0, end));
         body = end == std::string_view::npos ? std::string_view{} : body.substr(end + 1);
         if (line.empty()) continue;
-        if (firstLine) {
-            firstLine = false;
-            if (toUpperUtf8(line).starts_with(upperHeadword)) continue;
-        }
         if (!out.empty()) out += "; ";
         for (const char c : line)
-            out += (c == '\t' || c == '\r') ? ' ' : c;
+            out += (c == '\t' || c == '\r' || c == '\0') ? ' ' : c;
     }
     return out;
 }

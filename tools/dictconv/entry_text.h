@@ -5,8 +5,8 @@
 
 namespace dictconv {
 
-// The headword of an index line as the dictionary holds it: CR and LF removed, blanks
-// trimmed, upper-cased.
+// The headword of an index line as the dictionary holds it: CR and LF removed, NUL bytes
+// made blanks, blanks trimmed, upper-cased.
 std::string cleanHeadword(std::string_view raw);
 
 // False for cleaned headwords the dictionary must not hold: empty ones, those starting with a
@@ -17,5 +17,9 @@ bool isWantedHeadword(std::string_view headword);
 // begins with the headword (it repeats it, often with pronunciation); the other non-empty
 // lines are trimmed and joined with "; ". Tabs and stray CRs become blanks.
 std::string entryTranslation(std::string_view body, std::string_view upperHeadword);
+
+// Text of several lines on one: the non-empty lines trimmed and joined with "; ". Tabs, stray
+// CRs and NUL bytes become blanks.
+std::string joinLines(std::string_view body);
 
 } // namespace dictconv

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# dictconv's command lines and exit statuses: usage on a wrong call (2), conversion errors (1),
+# and the check's 0 (clean), 1 (problems) and 2 (unreadable).
+#   cli_test.sh <dictconv>
+set -u
+dictconv=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+export XDG_CACHE_HOME=$dir
+failures=0
+
+printf 'CASA\nhouse\nZUCCA\npumpkin\n' >"$dir/clean.txt"
+printf 'zucca\npumpkin\nCASA\n' >"$dir/bad.txt"
+printf 'casa\thouse\n' >"$dir/in.tsv"
+mkfifo "$dir/fifo"
+
+# expect <status> <what the output must hold> <arguments...>
+expect() {
+    local status=$1 pattern=$2 got
+    shift 2
+    output=$("$dictconv" "$@" 2>&1)
+    got=$?
+    if [ "$got" -ne "$status" ] || ! grep -q -- "$pattern" <<<"$output"; then
+        echo "FAIL: dictconv $* gave $got (expected $status, \"$pattern\"): $output"
+        failures=$((failures + 1))
+    fi
+}
+
+expect 2 'usage:'
+expect 2 'usage:' stardict only-one-argument
+expect 2 'usage:' check "$dir/clean.txt" --repair
+expect 2 'usage:' unknown a b c d
+expect 0 'dictconv tsv' --help
+expect 1 'cannot read index file' "$dir/missing.index" "$dir/missing.dict.dz" "$dir/out.txt"
+expect 1 'cannot read .ifo file' stardict "$dir/missing.ifo" "$dir/out.txt"
+expect 0 'Wrote' tsv "$dir/in.tsv" "$dir/out.txt"
+expect 0 'no problems' check "$dir/clean.txt"
+expect 1 'odd number of lines' check "$dir/bad.txt"
+expect 2 'No such file' check "$dir/missing.txt"
+expect 2 'not a regular file' check "$dir/fifo"
+expect 1 '0 problems left' check "$dir/bad.txt" --repair "$dir/repaired.txt"
+expect 0 'no problems' check "$dir/repaired.txt"
+
+[ "$failures" -eq 0 ] && echo "all command lines behave"
+exit "$failures"

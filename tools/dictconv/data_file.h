@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace dictconv {
+
+// Reads a whole regular file; `what` names it in messages ("index file"). A folder, pipe or
+// device is refused rather than waited on. Throws ConvertError.
+std::string readPlainFile(const std::filesystem::path& path, std::string_view what);
+
+// True for names of gzip or dictzip files (".dz", ".gz").
+bool isCompressedName(const std::filesystem::path& path);
+
+// Reads a data file: decompressed when its name says gzip or dictzip, as it is otherwise.
+std::string readDataFile(const std::filesystem::path& path);
+
+} // namespace dictconv

@@ -69,7 +69,9 @@ sanitizer_tests() {
 # The fuzz targets: name, seed corpus, seconds in the test command. Each runs from a copy of its
 # corpus for a bounded time; any finding fails.
 fuzz_targets=(
-    "lexscan_fuzz scanner/fuzz/corpus 120"
+    "lexscan_fuzz scanner/fuzz/corpus 30"
+    "dictd_fuzz tools/dictconv/fuzz/corpus/dictd 30"
+    "stardict_fuzz tools/dictconv/fuzz/corpus/stardict 30"
 )
 
 fuzz_one() {

@@ -103,6 +103,7 @@ ConvertResult convertStarDict(const fs::path& ifoPath, const fs::path& outputPat
     StarDictRecords read = readStarDict(info, files);
     ConvertResult result = writeDictionary(std::move(read.records), ifoPath.string(), outputPath);
     result.skippedFields = read.skippedFields;
+    result.title = info.bookName;
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <iosfwd>
+#include <string>
 #include <vector>
 
 namespace dictconv {
@@ -14,6 +15,7 @@ struct ConvertResult {
     std::uintmax_t bytes = 0;
     std::size_t skippedFields = 0;    // StarDict entry parts without text
     std::size_t skippedHeadwords = 0; // tab-separated lines with a blank or reserved headword
+    std::string title;                // a StarDict dictionary's bookname
 };
 
 // Sorts and merges the records and writes them in the two-line format: upper-cased headwords

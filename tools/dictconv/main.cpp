@@ -23,8 +23,9 @@ constexpr const char* usage =
     "check exits 0 when the file is clean, 1 when it found problems, 2 when it cannot read it.\n";
 
 void printWritten(const std::string& out, const dictconv::ConvertResult& result) {
-    std::cout << "Wrote " << out << ": " << result.headwords << " headwords, " << result.bytes
-              << " bytes";
+    std::cout << "Wrote " << out;
+    if (!result.title.empty()) std::cout << " (" << result.title << ")";
+    std::cout << ": " << result.headwords << " headwords, " << result.bytes << " bytes";
     if (result.skippedFields)
         std::cout << ", " << result.skippedFields << " parts without text skipped";
     if (result.skippedHeadwords) std::cout << ", " << result.skippedHeadwords << " lines skipped";

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,18 +53,18 @@ public:
     Input(const Input&) = delete;
     Input& operator=(const Input&) = delete;
 
-    // Fills `block` with the next bytes; empty at the end.
-    void read(std::string& block) {
-        block.resize(blockSize);
+    // The next bytes of the file; empty at the end.
+    std::string_view read() {
+        if (!buffer_) buffer_.reset(new char[blockSize]); // not zero-filled: it is read into
         std::size_t have = 0;
         while (have < blockSize) {
-            const ssize_t got = ::read(fd_, block.data() + have, blockSize - have);
+            const ssize_t got = ::read(fd_, buffer_.get() + have, blockSize - have);
             if (got < 0 && errno == EINTR) continue;
             if (got < 0) fail(std::strerror(errno));
             if (got == 0) break;
             have += static_cast<std::size_t>(got);
         }
-        block.resize(have);
+        return {buffer_.get(), have};
     }
     std::size_t size() const { return size_; }
 
@@ -74,6 +75,7 @@ private:
     std::filesystem::path path_;
     int fd_ = -1;
     std::size_t size_ = 0;
+    std::unique_ptr<char[]> buffer_;
 };
 
 // Splits blocks into lines as the scanner does: LF ends a line, a CR right before it is not
@@ -147,8 +149,7 @@ private:
 
 CheckSummary checkDictionary(const std::filesystem::path& path, std::ostream& report) {
     Input input(path);
-    std::string block;
-    input.read(block);
+    std::string_view block = input.read();
     constexpr std::size_t sampleSize = 64 * 1024;
     const bool utf8 =
         guessUtf8(std::string_view(block).substr(0, sampleSize), input.size() > sampleSize);
@@ -156,7 +157,7 @@ CheckSummary checkDictionary(const std::filesystem::path& path, std::ostream& re
     LineSplitter splitter(checks);
     while (!block.empty()) {
         splitter.feed(block);
-        input.read(block);
+        block = input.read();
     }
     splitter.end();
     CheckSummary summary;

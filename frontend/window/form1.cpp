@@ -41,7 +41,7 @@ QLabel* makeCaption(QWidget* parent, const char* name, QRectF design) {
 
 QLabel* makePicture(QWidget* parent, const char* name, const QString& resource) {
     auto* picture = make<QLabel>(parent, name, {234, 328, 34, 34});
-    picture->setPixmap(QPixmap(resource));
+    picture->setPixmap(programPicture(resource, picture->devicePixelRatio()));
     picture->setAttribute(Qt::WA_TranslucentBackground);
     // The pin overlaps the keep box; clicks there belong to the box.
     picture->setAttribute(Qt::WA_TransparentForMouseEvents);

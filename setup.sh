@@ -118,6 +118,8 @@ sanitizer_tests() {
         run_ctest "$dir"
 }
 
+# The fuzz targets: name, seed corpus, seconds in the test command. Each runs from a copy of its
+# corpus for a bounded time; any finding fails.
 fuzz_targets=(
     "lexscan_fuzz scanner/fuzz/corpus 30"
     "dictd_fuzz tools/dictconv/fuzz/corpus/dictd 30"

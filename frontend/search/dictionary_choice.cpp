@@ -27,7 +27,7 @@ namespace {
 // The dialog: an existing file only, starting in the folder the previous one was left in.
 OpenDialogAnswer ShowOpenDialog(Form1& window, const QStringList& filters) {
     OpenDialogRequest request;
-    request.title = QStringLiteral("Seleziona un file qualsiasi di questa Cartella");
+    request.title = texts::openDialogTitle();
     request.filters = filters;
     request.startFolder = window.session().LastFolder;
     return window.prompts().chooseFile(&window, request);

@@ -103,8 +103,6 @@ private slots:
 
     void message_data();
     void message();
-    void aboutKeepsItsShape_data();
-    void aboutKeepsItsShape();
 
 private:
     QTemporaryDir cache_;
@@ -170,27 +168,6 @@ void HelpTextsTest::message() {
     QCOMPARE(prompts.messages[0].text, text);
     QCOMPARE(prompts.messages[0].icon, UserPrompts::Icon::None);
     QCOMPARE(prompts.endCalls, 0);
-}
-
-void HelpTextsTest::aboutKeepsItsShape_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("conjunction");
-    QTest::newRow("English") << kAboutEnglish << " and";
-    QTest::newRow("Italian") << kAboutItalian << " e";
-}
-
-void HelpTextsTest::aboutKeepsItsShape() {
-    QFETCH(QString, text);
-    QFETCH(QString, conjunction);
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 13);
-    QVERIFY(lines[1].isEmpty());
-    QVERIFY(lines[5].isEmpty());
-    const QString indent(12, ' ');
-    QCOMPARE(lines[7], indent + "'italiano_inglese.txt'" + conjunction);
-    QCOMPARE(lines[8], indent + "'inglese_italiano.txt'");
-    QVERIFY(lines[12].startsWith(indent + '\''));
-    QVERIFY(lines[12].endsWith('\''));
 }
 
 QTEST_MAIN(HelpTextsTest)

@@ -191,8 +191,14 @@ void Form1LayoutTest::minimizedWindowKeepsLayout() {
 void Form1LayoutTest::resizeWhileLayoutYields() {
     // A resize that arrives while the layout lets events run lays the window out at once; the
     // interrupted layout then finishes with the new size.
-    QTimer::singleShot(0, form_.get(), [this] { form_->resize(900, 600); });
+    bool resized = false;
+    QTimer::singleShot(0, form_.get(), [this, &resized] {
+        form_->resize(900, 600);
+        resized = true;
+    });
     form_->LayoutVertical();
+    QVERIFY(resized); // nothing else lets events run before this line
+    QCOMPARE(form_->size(), QSize(900, 600));
     const int sh = client()->height();
     QCOMPARE(form_->BottomRowTop, float(sh - 30));
     QCOMPARE(form_->ListZ->geometry().bottom() + 1, sh - 39);

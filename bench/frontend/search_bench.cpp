@@ -4,6 +4,7 @@
 // The whole search runs from Enter to filled lists; the scanner alone is MYFUNC on the same
 // request. The exchange file goes to a temporary folder, never the user's.
 
+#include "dictionary_search.h"
 #include "exchange_request.h"
 #include "fake_prompts.h"
 #include "form1.h"
@@ -94,7 +95,8 @@ struct Figures {
 
 class Bench {
 public:
-    Bench(Form1& window, const QString& dictionary) : w_(window), dictionary_(dictionary) {}
+    Bench(DictionarySearch& search, const QString& dictionary)
+        : w_(search), dictionary_(dictionary) {}
 
     // The scanner alone on the request the search would write.
     double scanAlone(const QString& word) {
@@ -133,7 +135,7 @@ public:
     }
 
 private:
-    Form1& w_;
+    DictionarySearch& w_;
     QString dictionary_;
 };
 
@@ -167,14 +169,15 @@ int main(int argc, char* argv[]) {
     window.show();
     QApplication::processEvents();
     prompts.answers.append({options.dictionary, {}});
-    window.mOpen_Click();
-    if (window.session().scanner().load() != ScannerBinding::Problem::None) {
+    DictionarySearch& search = *window.findChild<DictionarySearch*>();
+    search.mOpen_Click();
+    if (search.session().scanner().load() != ScannerBinding::Problem::None) {
         std::fprintf(stderr, "the scanner library did not load: %s\n",
-                     qPrintable(window.session().scanner().detail()));
+                     qPrintable(search.session().scanner().detail()));
         return 1;
     }
 
-    Bench bench(window, options.dictionary);
+    Bench bench(search, options.dictionary);
     const Figures haus = bench.measure(QStringLiteral("HAUS"), options.runs);
     const Figures all = bench.measure(QStringLiteral("*"), options.runs);
     const int pages = chunkCount();

@@ -23,31 +23,39 @@ class BadDictionaryTest : public QObject {
     Q_OBJECT
     QTemporaryDir cache_;
     QTemporaryDir dicts_;
-    QString hugeHeadword_;    // a headword line of 100 MB
-    QString hugeTranslation_; // a translation line of 100 MB
-
-    // The lines around a line of 100 MB of one letter, written a block at a time.
-    QString writeHuge(const QString& name, const QByteArray& before, const QByteArray& after) {
+    // The lines around a line of `megabytes` MB of one letter, written a block at a time.
+    QString writeHuge(const QString& name, const QByteArray& before, const QByteArray& after,
+                      int megabytes) {
         const QString path = dicts_.filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(path));
         file.write(before);
         const QByteArray block(1 << 20, 'A');
-        for (int i = 0; i < 100; ++i)
+        for (int i = 0; i < megabytes; ++i)
             file.write(block);
         file.write(after);
         return path;
     }
 
-private slots:
-    void initTestCase() {
-        useTemporaryCache(cache_);
-        hugeHeadword_ = writeHuge("huge-headword.txt", "CANE\ndog\nCASA", "\nbig\n");
-        hugeTranslation_ = writeHuge("huge-translation.txt", "CASA\n", "\nCANE\ndog\n");
+    // A headword line and a translation line of that size: past the read block, the display
+    // cut and the longest query.
+    void addHugeRows(int megabytes) {
+        const QString size = QString(" of %1 MB").arg(megabytes);
+        const QString headword = writeHuge(QString("headword-%1.txt").arg(megabytes),
+                                           "CANE\ndog\nCASA", "\nbig\n", megabytes);
+        const QString translation = writeHuge(QString("translation-%1.txt").arg(megabytes),
+                                              "CASA\n", "\nCANE\ndog\n", megabytes);
+        QTest::newRow(qPrintable("a headword" + size))
+            << QByteArray() << headword
+            << QStringList{"CANE", shortened("CASA" + QString(1000, 'A'), 1000)} << QString(6, ' ')
+            << true << 1 << "too long";
+        QTest::newRow(qPrintable("a translation" + size))
+            << QByteArray() << translation << QStringList{"CASA", "CANE"}
+            << shortened(QString(longestTranslation + 1, 'A'), longestTranslation) << false << 1
+            << "dog";
     }
-    void cleanup() { resetOptions(); }
 
-    void contents_data() {
+    void addContentColumns() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("file");   // a dictionary written before, instead
         QTest::addColumn<QStringList>("nl"); // after searching "casa"
@@ -55,6 +63,14 @@ private slots:
         QTest::addColumn<bool>("red");
         QTest::addColumn<int>("clickedRow"); // then double-clicked in NL; -1: not
         QTest::addColumn<QString>("then");   // the answer after it, or "too long"
+    }
+
+private slots:
+    void initTestCase() { useTemporaryCache(cache_); }
+    void cleanup() { resetOptions(); }
+
+    void contents_data() {
+        addContentColumns();
         const QString blanks(6, ' ');
         const QString longHeadword = "CASA" + QString(9996, 'X');
         QTest::newRow("empty") << QByteArray() << QString() << QStringList{} << blanks << true << -1
@@ -80,14 +96,7 @@ private slots:
         QTest::newRow("a headword of 10,000 characters")
             << (longHeadword.toLatin1() + "\nlong\n") << QString()
             << QStringList{shortened(longHeadword, 1000)} << blanks << true << 0 << "long";
-        QTest::newRow("a headword of 100 MB")
-            << QByteArray() << hugeHeadword_
-            << QStringList{"CANE", shortened("CASA" + QString(1000, 'A'), 1000)} << blanks << true
-            << 1 << "too long";
-        QTest::newRow("a translation of 100 MB")
-            << QByteArray() << hugeTranslation_ << QStringList{"CASA", "CANE"}
-            << shortened(QString(longestTranslation + 1, 'A'), longestTranslation) << false << 1
-            << "dog";
+        addHugeRows(4);
     }
     void contents() {
         QFETCH(QByteArray, content);
@@ -116,6 +125,16 @@ private slots:
             QCOMPARE(w->Risposta->toPlainText(), then);
             QVERIFY(w.prompts.messages.isEmpty());
         }
+    }
+
+    // Lines of 100 MB: slow, so only where VOCABRIX_SLOW_TESTS is set (ctest label "slow").
+    void hugeLines_data() {
+        addContentColumns();
+        if (qEnvironmentVariableIsSet("VOCABRIX_SLOW_TESTS")) addHugeRows(100);
+    }
+    void hugeLines() {
+        if (!qEnvironmentVariableIsSet("VOCABRIX_SLOW_TESTS")) QSKIP("VOCABRIX_SLOW_TESTS unset");
+        contents();
     }
 
     // Random bytes decode as Windows-1252 and are shown as they decode, in items of a bounded

@@ -1,5 +1,5 @@
 // Choosing the dictionary: the file dialog, the short name and the window's searching state.
-#include "form1.h"
+#include "dictionary_search.h"
 
 #include "bilingual_texts.h"
 #include "dictionary_file.h"
@@ -25,23 +25,19 @@
 namespace {
 
 // The dialog: an existing file only, starting in the folder the previous one was left in.
-OpenDialogAnswer ShowOpenDialog(Form1& window, const QStringList& filters) {
+OpenDialogAnswer ShowOpenDialog(DictionarySearch& window, const QStringList& filters) {
     OpenDialogRequest request;
     request.title = texts::openDialogTitle();
     request.filters = filters;
     request.startFolder = window.session().LastFolder;
-    return window.prompts().chooseFile(&window, request);
+    return window.prompts().chooseFile(window.window, request);
 }
 
 const QStringList dictionaryFilters = {QStringLiteral("Dictionary files (*.txt)"),
                                        QStringLiteral("File *.txt (*.txt)")};
 
-void warn(Form1& w, const QString& text) {
-    w.prompts().showMessage(&w, search_messages::title(), text, UserPrompts::Icon::Warning);
-}
-
 // The path when it may be a dictionary, its encoding decided; otherwise empty, the user told why.
-QString checkedChoice(Form1& w, const QString& path, TextEncoding* encoding) {
+QString checkedChoice(DictionarySearch& w, const QString& path, TextEncoding* encoding) {
     if (path.trimmed().isEmpty()) return QString(); // cancelled
     if (hasLineBreak(path)) {
         // It could not be passed on in the request's first line.
@@ -58,7 +54,7 @@ QString checkedChoice(Form1& w, const QString& path, TextEncoding* encoding) {
 }
 } // namespace
 
-void Form1::OpenDictionary() {
+void DictionarySearch::OpenDictionary() {
     mOpen->setEnabled(false);
     SearchSession& s = session();
     if (s.LastFolder.isEmpty()) s.LastFolder = QDir::currentPath();
@@ -87,7 +83,7 @@ void Form1::OpenDictionary() {
     if (const auto name = shortNameOf(DictFileName)) nomepurobreve->setText(*name);
     LabIng->setText(texts::queryCaption(settings::italian(), nomepurobreve->text()));
     mChange->setEnabled(false);
-    repaint();
+    window->repaint();
 
     Sbianca->setChecked(false);
     for (QWidget* control :
@@ -106,12 +102,12 @@ void Form1::OpenDictionary() {
     mChange->setEnabled(true);
 }
 
-void Form1::mOpen_Click() {
+void DictionarySearch::mOpen_Click() {
     if (session().busy()) return;
     OpenDictionary();
 }
 
-void Form1::mChange_Click() {
+void DictionarySearch::mChange_Click() {
     if (session().busy()) return;
     Parola->clear();
     Risposta->setPlainText(QString());

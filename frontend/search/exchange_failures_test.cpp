@@ -11,7 +11,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,10 +23,15 @@ using namespace search_test;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
+}
+
+// The system's own words for an error, in the locale the program runs in.
+QString systemText(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // Files the process writes may grow to `limit` bytes while it lives; writes beyond fail.
@@ -71,16 +79,14 @@ private slots:
         QTest::addColumn<QString>("told"); // part of the message
         QTest::newRow("a file where the folder belongs") << "folder is a file"
                                                          << "is not a folder";
-        QTest::newRow("the cache folder is a file") << "cache is a file"
-                                                    << "Not a directory";
+        QTest::newRow("the cache folder is a file") << "cache is a file" << systemText(ENOTDIR);
         QTest::newRow("the folder is a symbolic link") << "folder link"
                                                        << "is a symbolic link";
         QTest::newRow("the file is a symbolic link") << "file link"
                                                      << "is a symbolic link";
         QTest::newRow("another user's folder") << "folder owner"
                                                << "belongs to another user";
-        QTest::newRow("full disk before the request") << "full at 10 bytes"
-                                                      << "File too large";
+        QTest::newRow("full disk before the request") << "full at 10 bytes" << systemText(EFBIG);
     }
     void notWritten() {
         QFETCH(QString, place);
@@ -90,9 +96,9 @@ private slots:
         const QString folder = cache.filePath("vocabrix");
         const QByteArray folderName = QFile::encodeName(folder);
         const QString target = dicts_.filePath("target.txt");
-        writeFile(target, "keep");
-        if (place == "folder is a file") writeFile(folder, "");
-        if (place == "cache is a file") writeFile(folder, "");
+        QVERIFY(writeFile(target, "keep"));
+        if (place == "folder is a file") QVERIFY(writeFile(folder, ""));
+        if (place == "cache is a file") QVERIFY(writeFile(folder, ""));
         if (place == "folder link")
             QVERIFY(::symlink(QFile::encodeName(dicts_.path()).constData(),
                               folderName.constData()) == 0);
@@ -119,7 +125,7 @@ private slots:
         QCOMPARE(w->ListZ->count(), 0);
         QCOMPARE(w->Risposta->toPlainText(), QString());
         QVERIFY(!w->session().busy());
-        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.widget()->cursor().shape(), Qt::ArrowCursor);
         QFile kept(target);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("keep"));
@@ -148,8 +154,7 @@ private slots:
     void changedBeforeAPageChange_data() {
         QTest::addColumn<QString>("change");
         QTest::addColumn<QString>("told");
-        QTest::newRow("deleted") << "deleted"
-                                 << "No such file";
+        QTest::newRow("deleted") << "deleted" << systemText(ENOENT);
         QTest::newRow("emptied") << "emptied"
                                  << "Another search";
         QTest::newRow("cut inside the results") << "cut"
@@ -178,17 +183,18 @@ private slots:
         if (change != "emptied" && change != "cut" && change != "same size")
             QVERIFY(QFile::remove(exchange));
         if (change == "same size")
-            writeFile(exchange, QByteArray(results).replace("\r\nHO\r\n", "\r\nHA\r\n"));
+            QVERIFY(writeFile(exchange, QByteArray(results).replace("\r\nHO\r\n", "\r\nHA\r\n")));
         if (change == "emptied") QVERIFY(QFile::resize(exchange, 0));
         if (change == "cut") QVERIFY(QFile::resize(exchange, results.size() / 2));
         if (change == "another request")
-            writeFile(exchange, QFile::encodeName(dict_) + "\r\nCASA\r\nCA\r\n3\r\n*1\r\nCASA\r\n");
+            QVERIFY(writeFile(exchange,
+                              QFile::encodeName(dict_) + "\r\nCASA\r\nCA\r\n3\r\n*1\r\nCASA\r\n"));
         if (change == "link") {
-            writeFile(copy, results);
+            QVERIFY(writeFile(copy, results));
             QVERIFY(::symlink(QFile::encodeName(copy).constData(), name.constData()) == 0);
         }
         if (change == "owner") {
-            writeFile(exchange, results);
+            QVERIFY(writeFile(exchange, results));
             QVERIFY(::chown(name.constData(), 65534, 65534) == 0);
         }
         w->CmdPagN->click();
@@ -234,7 +240,7 @@ private slots:
         first.choose(longDict_);
         second.choose(dict_);
         QMetaObject::invokeMethod(
-            first.form.get(), [&] { second.search("casa"); }, Qt::QueuedConnection);
+            first.widget(), [&] { second.search("casa"); }, Qt::QueuedConnection);
         first.search("*");
         QCOMPARE(first.prompts.messages.size(), 1);
         QVERIFY(first.prompts.messages.first().text.startsWith("Un'altra ricerca"));

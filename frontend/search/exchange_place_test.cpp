@@ -21,12 +21,11 @@ int modeOf(const QString& path) {
                                                                     : -1;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes, int mode) {
+bool writeFile(const QString& path, const QByteArray& bytes, int mode) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return false;
     file.close();
-    QVERIFY(::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0);
+    return ::chmod(QFile::encodeName(path).constData(), mode_t(mode)) == 0;
 }
 
 } // namespace
@@ -73,7 +72,7 @@ private slots:
         const QString file = folder + "/zzz.log";
         const QString target = base.filePath("target");
         QVERIFY(QDir().mkpath(target + "-folder"));
-        writeFile(target, "keep", 0644);
+        QVERIFY(writeFile(target, "keep", 0644));
         const QByteArray folderName = QFile::encodeName(folder);
         const QByteArray fileName = QFile::encodeName(file);
         if (setup != "missing") QVERIFY(QDir().mkpath(base.filePath("cache")));
@@ -86,14 +85,14 @@ private slots:
         if (setup == "folder link")
             QVERIFY(::symlink(QFile::encodeName(target + "-folder").constData(),
                               folderName.constData()) == 0);
-        if (setup == "folder file") writeFile(folder, "", 0600);
-        if (setup == "file 0644") writeFile(file, "old", 0644);
+        if (setup == "folder file") QVERIFY(writeFile(folder, "", 0600));
+        if (setup == "file 0644") QVERIFY(writeFile(file, "old", 0644));
         if (setup == "file link")
             QVERIFY(::symlink(QFile::encodeName(target).constData(), fileName.constData()) == 0);
         if (setup == "file folder") QVERIFY(::mkdir(fileName.constData(), 0700) == 0);
         if (setup == "file pipe") QVERIFY(::mkfifo(fileName.constData(), 0600) == 0);
         if (setup == "file owner") {
-            writeFile(file, "theirs", 0600);
+            QVERIFY(writeFile(file, "theirs", 0600));
             QVERIFY(::chown(fileName.constData(), 65534, 65534) == 0);
         }
 

@@ -1,5 +1,5 @@
 // The query history: the record step, its enabling rule, and the reactions that walk it.
-#include "form1.h"
+#include "dictionary_search.h"
 
 #include "query_word.h"
 #include "search_session.h"
@@ -14,26 +14,22 @@
 namespace {
 
 // What a recalled word clears: the previous answer and, unless kept, NL and WL.
-void recall(Form1& w) {
-    w.HistoryFlag = 0;
+void recall(DictionarySearch& w) {
+    w.HistoryFlag = DictionarySearch::HistoryIdle;
     w.ApplyHistoryEnabling();
-    if (!w.Sbianca->isChecked()) {
-        w.ListZ->clear();
-        w.CmdPagN->hide(); // the previous-page button keeps its state
-        w.ListY->clear();
-    }
+    w.emptyListsUnlessKept(DictionarySearch::PageButtons::NextOnly);
     w.Risposta->setPlainText(QString());
     setQueryRed(w.Parola, false);
 }
 
 // Back (-1) or Forward (+1): moves the cursor and recalls that entry.
-void step(Form1& w, int by) {
+void step(DictionarySearch& w, int by) {
     const int target = w.Storia->currentRow() + by;
     if (target < 0 || target >= w.Storia->count()) {
         w.ApplyHistoryEnabling();
         return;
     }
-    w.HistoryFlag = -1; // the selection change below is not a click on the history
+    w.HistoryFlag = DictionarySearch::HistoryMovedByCode;
     w.Storia->setCurrentRow(target);
     w.Parola->setText(w.Storia->item(target)->text());
     recall(w);
@@ -41,8 +37,8 @@ void step(Form1& w, int by) {
 
 } // namespace
 
-void Form1::RecordHistory() {
-    if (HistoryFlag == 1) {
+void DictionarySearch::RecordHistory() {
+    if (HistoryFlag == HistoryRecord) {
         const QString queryWord = Parola->text();
         bool known = false;
         for (int i = 0; i < Storia->count() && !known; ++i)
@@ -51,19 +47,19 @@ void Form1::RecordHistory() {
             Storia->addItem(queryWord);
             Storia->setCurrentRow(Storia->count() - 1);
         }
-        HistoryFlag = 0;
+        HistoryFlag = HistoryIdle;
     }
     ApplyHistoryEnabling();
 }
 
-void Form1::ApplyHistoryEnabling() {
+void DictionarySearch::ApplyHistoryEnabling() {
     const int cursor = Storia->currentRow();
     CmdBack->setEnabled(cursor > 0);
     CmdForw->setEnabled(cursor < Storia->count() - 1);
 }
 
-void Form1::Storia_Click() {
-    if (HistoryFlag == -1) return;
+void DictionarySearch::Storia_Click() {
+    if (HistoryFlag == HistoryMovedByCode) return;
     if (session().busy()) {
         // No recall while results load; the buttons still follow the cursor.
         ApplyHistoryEnabling();
@@ -75,30 +71,25 @@ void Form1::Storia_Click() {
     recall(*this);
 }
 
-void Form1::Storia_DblClick() {
-    if (HistoryFlag == -1 || session().busy()) return;
+void DictionarySearch::Storia_DblClick() {
+    if (HistoryFlag == HistoryMovedByCode || session().busy()) return;
     const QListWidgetItem* entry = Storia->currentItem();
     if (!entry) return;
     Parola->setText(entry->text());
-    HistoryFlag = 0;
+    HistoryFlag = HistoryIdle;
     ApplyHistoryEnabling();
-    if (!Sbianca->isChecked()) {
-        ListZ->clear();
-        CmdPagP->hide();
-        CmdPagN->hide();
-        ListY->clear();
-    }
+    emptyListsUnlessKept(PageButtons::Both);
     Risposta->setPlainText(QString());
     setQueryRed(Parola, false);
     DoSearch();
 }
 
-void Form1::CmdBack_Click() {
+void DictionarySearch::CmdBack_Click() {
     if (session().busy()) return;
     step(*this, -1);
 }
 
-void Form1::CmdForw_Click() {
+void DictionarySearch::CmdForw_Click() {
     if (session().busy()) return;
     step(*this, +1);
 }

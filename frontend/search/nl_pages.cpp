@@ -1,7 +1,7 @@
 // NL pages: any chunk of a long Neighbours List, read again from the last search's exchange file.
-#include "form1.h"
+#include "dictionary_search.h"
 
-#include "event_pacer.h"
+#include "chunk_read.h"
 #include "exchange_request.h"
 #include "result_lines.h"
 #include "search_messages.h"
@@ -11,59 +11,61 @@
 #include "user_prompts.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 
 namespace {
 
 // NL stays empty and the page buttons hidden; the user is told why.
-void endEmpty(Form1& w, const QString& text) {
+void endEmpty(DictionarySearch& w, const QString& text) {
     w.ListZ->clear();
     w.ListZ->show();
     refreshKeepCaption(w);
-    w.prompts().showMessage(&w, search_messages::title(), text, UserPrompts::Icon::Warning);
+    warn(w, text);
+}
+
+// Opens the exchange file of this window's last search; false after telling the user why not.
+bool openPages(DictionarySearch& w) {
+    SearchSession& s = w.session();
+    const bool italian = settings::italian();
+    const QString exchange = exchangeFilePath();
+    ExchangeReader& reader = s.exchange();
+    if (!reader.open(exchange)) {
+        // Deleted or replaced since the search.
+        endEmpty(
+            w, search_messages::pageNotRead(
+                   italian, exchange, search_messages::exchangeProblem(italian, reader.problem())));
+        return false;
+    }
+    // Another search, or anything that cut the file short, has changed it since this search.
+    if (s.request.isEmpty() || !reader.beginsWith(s.request) || reader.size() != s.resultsSize) {
+        reader.close();
+        endEmpty(w, search_messages::resultsReplaced(italian, exchange));
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-void Form1::LoadNLPage() {
+void DictionarySearch::LoadNLPage() {
     if (session().busy()) return;
     const SearchSession::BusyScope busy(session());
     SearchSession& s = session();
-    const bool italian = settings::italian();
 
     ListZ->clear();
     ListZ->hide();
     CmdPagP->hide();
     CmdPagN->hide();
-    const WaitCursor wait(this);
-
-    const QString exchange = exchangeFilePath();
-    ExchangeReader& reader = s.exchange();
-    if (!reader.open(exchange)) {
-        // Deleted or replaced since the search.
-        endEmpty(*this, search_messages::pageNotRead(
-                            italian, exchange,
-                            search_messages::exchangeProblem(italian, reader.problem())));
-        return;
-    }
-    // Another search, or anything that cut the file short, has changed it since this search.
-    if (s.request.isEmpty() || !reader.beginsWith(s.request) || reader.size() != s.resultsSize) {
-        reader.close();
-        endEmpty(*this, search_messages::resultsReplaced(italian, exchange));
-        return;
-    }
+    const WaitCursor wait(window);
+    if (!openPages(*this)) return;
 
     const bool keptAtStart = Sbianca->isChecked();
     PageReader page(NLPage, {QueryRoot, s.allHeadwords}, s.encoding);
     ListBatch neighbours(ListZ);
-    EventPacer pacer;
-    QByteArrayView line;
     QString text;
     bool cut = false;
-    bool morePages = false;
-    while (!morePages && reader.next(line)) {
+    const auto take = [&](QByteArrayView line) {
         switch (page.take(line, text, &cut)) {
         case PageReader::Step::Skip:
             break;
@@ -71,45 +73,35 @@ void Form1::LoadNLPage() {
             neighbours.add(text, cut);
             break;
         case PageReader::Step::MoreChunks:
-            morePages = true;
-            break;
+            return false;
         }
-        if (pacer.due()) {
-            neighbours.flush();
-            QCoreApplication::processEvents();
-            if (!reader.isOpen()) return; // the program is ending
-        }
-    }
-    const bool failed = reader.failed();
-    const QString error = reader.errorString();
-    const bool replaced = reader.size() != s.resultsSize;
-    neighbours.flush();
-    ListZ->show();
-    reader.close();
-    if (replaced) {
-        endEmpty(*this, search_messages::resultsReplaced(italian, exchange));
+        return true;
+    };
+    const ChunkRead read = readIntoLists(*this, s.exchange(), s.resultsSize, take, {&neighbours});
+    if (read.abandoned) return; // the program is ending
+    const bool italian = settings::italian();
+    if (read.replaced) {
+        endEmpty(*this, search_messages::resultsReplaced(italian, exchangeFilePath()));
         return;
     }
 
     // A click on the keep box meanwhile hides the page buttons, as it always does.
     if (Sbianca->isChecked() == keptAtStart) {
-        CmdPagN->setVisible(morePages);
+        CmdPagN->setVisible(read.morePages);
         if (NLPage > 1) CmdPagP->show();
     }
     refreshKeepCaption(*this);
-    if (failed)
-        prompts().showMessage(this, search_messages::title(),
-                              search_messages::pageNotRead(italian, exchange, error),
-                              UserPrompts::Icon::Warning);
+    if (read.failed)
+        warn(*this, search_messages::pageNotRead(italian, exchangeFilePath(), read.error));
 }
 
-void Form1::CmdPagN_Click() {
+void DictionarySearch::CmdPagN_Click() {
     if (session().busy()) return;
     ++NLPage;
     LoadNLPage();
 }
 
-void Form1::CmdPagP_Click() {
+void DictionarySearch::CmdPagP_Click() {
     if (session().busy()) return;
     --NLPage;
     LoadNLPage();

@@ -130,7 +130,7 @@ private slots:
         w.choose(longDict_);
         w.search("h");
         w.search("ho");
-        Form1& f = *w;
+        DictionarySearch& f = *w;
         const std::map<QString, std::function<void()>> commands{
             {"FIND",
              [&] {
@@ -187,7 +187,7 @@ private slots:
         Window w;
         w.choose(longDict_);
         w.search("ho");
-        Form1& f = *w;
+        DictionarySearch& f = *w;
         bool ranWhileBusy = false;
         QMetaObject::invokeMethod(
             &f,
@@ -217,7 +217,7 @@ private slots:
         Window w;
         w.choose(longDict_);
         QMetaObject::invokeMethod(
-            w.form.get(), [&] { w->CmdEsci_Click(); }, Qt::QueuedConnection);
+            w.widget(), [&] { w.exit(); }, Qt::QueuedConnection);
         w.search("*");
         QCOMPARE(w.prompts.endCalls, 1);
         QVERIFY(!w->session().exchange().isOpen());

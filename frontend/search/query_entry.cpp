@@ -1,6 +1,6 @@
 // Query entry and list commands: keys in the query box, FIND, list double-clicks, the keep box
 // and CLEAR.
-#include "form1.h"
+#include "dictionary_search.h"
 
 #include "long_lines.h"
 #include "query_word.h"
@@ -22,57 +22,51 @@ namespace {
 constexpr int enterCode = 13;
 
 // Puts a list item into the query box and searches it.
-void searchListItem(Form1& w, QListWidget* list) {
+void searchListItem(DictionarySearch& w, QListWidget* list) {
     if (w.session().busy()) return;
     const QListWidgetItem* item = list->currentItem();
     if (!item) return; // nothing selected
     const std::optional<QString> query = itemQuery(*item);
     if (!query) {
-        w.prompts().showMessage(&w, search_messages::title(),
-                                search_messages::lineTooLong(settings::italian(), longestQuery),
-                                UserPrompts::Icon::Warning);
+        warn(w, search_messages::lineTooLong(settings::italian(), longestQuery));
         return;
     }
     w.Parola->setText(*query);
     if (isBlank(w.Parola->text())) return;
-    w.HistoryFlag = 1;
+    w.HistoryFlag = DictionarySearch::HistoryRecord;
     w.DoSearch();
 }
 
 } // namespace
 
-void Form1::Parola_KeyDown(int) {
-    HistoryFlag = 1;
+void DictionarySearch::Parola_KeyDown(int) {
+    HistoryFlag = HistoryRecord;
 }
 
-void Form1::Parola_KeyPress(int charCode) {
-    HistoryFlag = 1;
+void DictionarySearch::Parola_KeyPress(int charCode) {
+    HistoryFlag = HistoryRecord;
     // While results load the key only edits the word: clearing would run into the read.
     if (session().busy()) return;
     Risposta->setPlainText(QString());
-    if (!Sbianca->isChecked()) {
-        ListZ->clear();
-        CmdPagN->hide(); // the previous-page button keeps its state
-        ListY->clear();
-    }
+    emptyListsUnlessKept(PageButtons::NextOnly);
     setQueryRed(Parola, false);
     if (charCode == enterCode) DoSearch();
 }
 
-void Form1::CmdVai_Click() {
+void DictionarySearch::CmdVai_Click() {
     if (session().busy()) return;
     if (!isBlank(Parola->text())) DoSearch();
 }
 
-void Form1::ListZ_DblClick() {
+void DictionarySearch::ListZ_DblClick() {
     searchListItem(*this, ListZ);
 }
 
-void Form1::ListY_DblClick() {
+void DictionarySearch::ListY_DblClick() {
     searchListItem(*this, ListY);
 }
 
-void Form1::Sbianca_Click() {
+void DictionarySearch::Sbianca_Click() {
     // The pictures follow the box because every change of its value runs this once.
     const bool looseShown = !Puntina->isHidden();
     Puntina->setHidden(looseShown);
@@ -81,9 +75,9 @@ void Form1::Sbianca_Click() {
     CmdPagN->hide();
 }
 
-void Form1::CmdClear_Click() {
+void DictionarySearch::CmdClear_Click() {
     if (session().busy()) return;
-    HistoryFlag = 0;
+    HistoryFlag = HistoryIdle;
     Parola->clear();
     setQueryRed(Parola, false);
     Risposta->setPlainText(QString());

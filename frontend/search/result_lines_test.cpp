@@ -1,3 +1,4 @@
+#include "chunk_read.h"
 #include "exchange_reader.h"
 #include "result_lines.h"
 
@@ -10,17 +11,18 @@ Q_DECLARE_METATYPE(TextEncoding)
 namespace {
 
 // Reads the file as the search and the page loader do, line by line.
-template <typename Take> void readFile(const QByteArray& content, Take take) {
+// False when the file could not be written or opened.
+template <typename Take> [[nodiscard]] bool readFile(const QByteArray& content, Take take) {
     QTemporaryDir dir;
     QFile file(dir.filePath("zzz.log"));
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) return false;
     file.close();
     ExchangeReader reader;
-    QVERIFY(reader.open(file.fileName()));
+    if (!reader.open(file.fileName())) return false;
     QByteArrayView line;
     while (reader.next(line) && take(line)) {
     }
+    return true;
 }
 
 } // namespace
@@ -66,26 +68,28 @@ private slots:
         QString translation, more;
         QString text;
         // The request and the first chunk header come first; a "*" on line 2 is no header.
-        readFile("/d/x.txt\r\n*\r\n*\r\n1\r\n*9\r\n" + results, [&, line = 0](auto view) mutable {
-            if (++line <= 5) return true;
-            switch (chunk.take(view, text)) {
-            case FirstChunkReader::Step::Nothing:
-                break;
-            case FirstChunkReader::Step::Neighbour:
-                nl << text;
-                break;
-            case FirstChunkReader::Step::Whereinto:
-                wl << text;
-                break;
-            case FirstChunkReader::Step::Translation:
-                translation = text + '@' + QString::number(nl.size());
-                break;
-            case FirstChunkReader::Step::MoreChunks:
-                more = "more";
-                return false;
-            }
-            return true;
-        });
+        const bool fileRead = readFile(
+            "/d/x.txt\r\n*\r\n*\r\n1\r\n*9\r\n" + results, [&, line = 0](auto view) mutable {
+                if (++line <= 5) return true;
+                switch (chunk.take(view, text)) {
+                case FirstChunkReader::Step::Nothing:
+                    break;
+                case FirstChunkReader::Step::Neighbour:
+                    nl << text;
+                    break;
+                case FirstChunkReader::Step::Whereinto:
+                    wl << text;
+                    break;
+                case FirstChunkReader::Step::Translation:
+                    translation = text + '@' + QString::number(nl.size());
+                    break;
+                case FirstChunkReader::Step::MoreChunks:
+                    more = "more";
+                    return false;
+                }
+                return true;
+            });
+        QVERIFY(fileRead);
         QCOMPARE(nl.join(',') + '|' + wl.join(',') + '|' + translation + '|' + more, shown);
     }
 
@@ -117,12 +121,13 @@ private slots:
         QStringList shown;
         bool sawMore = false;
         QString text;
-        readFile(request + results, [&](auto view) {
+        const bool fileRead = readFile(request + results, [&](auto view) {
             const auto step = pages.take(view, text);
             if (step == PageReader::Step::Neighbour) shown << text;
             sawMore = step == PageReader::Step::MoreChunks;
             return !sawMore;
         });
+        QVERIFY(fileRead);
         QCOMPARE(shown, nl);
         QCOMPARE(sawMore, more);
     }
@@ -143,11 +148,59 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QList<QByteArray>, lines);
         QList<QByteArray> read;
-        readFile(content, [&](auto view) {
+        const bool fileRead = readFile(content, [&](auto view) {
             read << view.toByteArray();
             return true;
         });
+        QVERIFY(fileRead);
         QCOMPARE(read, lines);
+    }
+
+    // The one read loop: where it stops, and what it finds out about the file meanwhile.
+    void chunk_data() {
+        QTest::addColumn<QString>("meanwhile"); // done to the file whenever events run
+        QTest::addColumn<QString>("found");     // lines taken|how it ended
+        QTest::newRow("to the end") << ""
+                                    << "A,B|";
+        QTest::newRow("closed under the read") << "close"
+                                               << "A|abandoned";
+        QTest::newRow("grown under the read") << "append"
+                                              << "A,B,X|replaced";
+        QTest::newRow("stops at the next header") << ""
+                                                  << "A,B|more";
+    }
+    void chunk() {
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, found);
+        const bool header = QByteArray(QTest::currentDataTag()).contains("header");
+        QTemporaryDir dir;
+        QFile file(dir.filePath("zzz.log"));
+        const QByteArray content = header ? "A\nB\n*1\nC\n" : "A\nB\n";
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        ExchangeReader reader;
+        QVERIFY(reader.open(file.fileName()));
+        QStringList taken;
+        const auto take = [&](QByteArrayView line) {
+            if (line.startsWith('*')) return false;
+            taken << QString::fromLatin1(line);
+            return true;
+        };
+        const auto pause = [&] {
+            if (meanwhile == "close") reader.close();
+            if (meanwhile == "append" && file.open(QIODevice::Append)) {
+                file.write("X\n");
+                file.close();
+                meanwhile.clear(); // once
+            }
+        };
+        const ChunkRead read = readChunk(reader, content.size(), take, pause, EventPacer(1));
+        const QString end = read.abandoned   ? "abandoned"
+                            : read.replaced  ? "replaced"
+                            : read.morePages ? "more"
+                                             : "";
+        QCOMPARE(taken.join(',') + '|' + end, found);
+        QVERIFY(!read.failed && !reader.isOpen());
     }
 
     // Whether the file still holds the request this window wrote; nothing is used up.

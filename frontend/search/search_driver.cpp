@@ -1,14 +1,15 @@
 // The search driver: one search for the query word in the query box, from the request to the
 // filled lists.
-#include "form1.h"
+#include "dictionary_search.h"
 
 #include "bilingual_texts.h"
-#include "event_pacer.h"
+#include "chunk_read.h"
 #include "exchange_request.h"
 #include "long_lines.h"
 #include "query_word.h"
 #include "result_lines.h"
 #include "root_rule.h"
+#include "search_host.h"
 #include "search_messages.h"
 #include "search_session.h"
 #include "search_widgets.h"
@@ -16,7 +17,6 @@
 #include "user_prompts.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,12 +29,8 @@ namespace {
 
 const QString allQuery = QStringLiteral("*");
 
-void warn(Form1& w, const QString& text) {
-    w.prompts().showMessage(&w, search_messages::title(), text, UserPrompts::Icon::Warning);
-}
-
 // Writes the request; false after telling the user why it could not be written.
-bool writeSearchRequest(Form1& w, const SearchRequest& request) {
+bool writeSearchRequest(DictionarySearch& w, const SearchRequest& request) {
     const bool italian = settings::italian();
     SearchSession& session = w.session();
     // Whatever the file held belongs to no search of this window from now on.
@@ -56,7 +52,7 @@ bool writeSearchRequest(Form1& w, const SearchRequest& request) {
     return true;
 }
 
-void showNeighboursCaption(Form1& w, const QString& queryWord) {
+void showNeighboursCaption(DictionarySearch& w, const QString& queryWord) {
     w.LabVediAnche->setText(
         texts::neighboursCaption(settings::italian(), w.QueryRoot, queryWord == allQuery));
     w.LabVediAnche->setToolTip(QString());
@@ -67,7 +63,7 @@ void showNeighboursCaption(Form1& w, const QString& queryWord) {
 
 enum class ScanOutcome { Done, SearchEnded, ProgramEnded };
 
-ScanOutcome runScanner(Form1& w) {
+ScanOutcome runScanner(DictionarySearch& w) {
     ScannerBinding& scanner = w.session().scanner();
     const bool italian = settings::italian();
     switch (scanner.load()) {
@@ -82,9 +78,9 @@ ScanOutcome runScanner(Form1& w) {
     }
     const auto result = static_cast<qint16>(scanner.call(0));
     if (result > 0) {
-        w.prompts().showMessage(&w, search_messages::scanFailureTitle(),
+        w.prompts().showMessage(w.window, search_messages::scanFailureTitle(),
                                 search_messages::scanFailureText(), UserPrompts::Icon::Critical);
-        w.session().closeFiles();
+        w.closeFiles();
         w.prompts().endProgram();
         return ScanOutcome::ProgramEnded;
     }
@@ -93,8 +89,9 @@ ScanOutcome runScanner(Form1& w) {
 
 enum class ReadOutcome { Done, SearchEnded, Abandoned };
 
-// Reads the first chunk back into the translation, NL and WL; events run now and then.
-ReadOutcome readFirstChunk(Form1& w, SearchMode mode, const QString& queryWord) {
+// Opens the exchange file past the request and the first chunk header; false after telling
+// the user why it cannot be read.
+bool openFirstChunk(DictionarySearch& w) {
     const bool italian = settings::italian();
     const QString exchange = exchangeFilePath();
     SearchSession& session = w.session();
@@ -103,13 +100,13 @@ ReadOutcome readFirstChunk(Form1& w, SearchMode mode, const QString& queryWord) 
         warn(w,
              search_messages::exchangeNotRead(
                  italian, exchange, search_messages::exchangeProblem(italian, reader.problem())));
-        return ReadOutcome::SearchEnded;
+        return false;
     }
     // Another copy of the program may have searched since this request was written.
     if (session.request.isEmpty() || !reader.beginsWith(session.request)) {
         reader.close();
         warn(w, search_messages::resultsReplaced(italian, exchange));
-        return ReadOutcome::SearchEnded;
+        return false;
     }
     session.resultsSize = reader.size();
     w.Risposta->clear();
@@ -124,26 +121,41 @@ ReadOutcome readFirstChunk(Form1& w, SearchMode mode, const QString& queryWord) 
         reader.close();
         warn(w, failed ? search_messages::exchangeNotRead(italian, exchange, reader.errorString())
                        : search_messages::noResults(italian, exchange));
-        return ReadOutcome::SearchEnded;
+        return false;
     }
+    return true;
+}
 
+// The lists this search filled are emptied again: they would not be this search's.
+void dropReplacedResults(DictionarySearch& w, SearchMode mode) {
+    w.session().resultsSize = -1;
+    if (fillsNeighbours(mode)) w.ListZ->clear();
+    if (fillsWhereinto(mode)) w.ListY->clear();
+    w.OmbraRisp->setText(noTranslation());
+    w.ExactMatchPos = 0;
+    refreshKeepCaption(w);
+    warn(w, search_messages::resultsReplaced(settings::italian(), exchangeFilePath()));
+}
+
+// Reads the first chunk back into the translation, NL and WL; events run now and then.
+ReadOutcome readFirstChunk(DictionarySearch& w, SearchMode mode, const QString& queryWord) {
+    if (!openFirstChunk(w)) return ReadOutcome::SearchEnded;
     // Lists being filled stay hidden until every line is in.
     if (fillsNeighbours(mode)) {
         w.ListZ->hide();
-        w.repaint();
+        w.window->repaint();
     }
     if (fillsWhereinto(mode)) w.ListY->hide();
 
     // A click on the keep box meanwhile hides the page buttons, as it always does.
     const bool keptAtStart = w.Sbianca->isChecked();
+    SearchSession& session = w.session();
     const FirstChunkReader chunk({w.QueryRoot, queryWord == allQuery}, session.encoding);
     ListBatch neighbours(w.ListZ);
     ListBatch whereinto(w.ListY);
-    EventPacer pacer;
     QString text;
     bool cut = false;
-    bool morePages = false;
-    while (!morePages && reader.next(line)) {
+    const auto take = [&](QByteArrayView line) {
         switch (chunk.take(line, text, &cut)) {
         case FirstChunkReader::Step::Nothing:
             break;
@@ -158,55 +170,43 @@ ReadOutcome readFirstChunk(Form1& w, SearchMode mode, const QString& queryWord) 
             w.ExactMatchPos = static_cast<qint16>(std::min(neighbours.count(), 32767));
             break;
         case FirstChunkReader::Step::MoreChunks:
-            morePages = true;
-            break;
+            return false;
         }
-        if (pacer.due()) {
-            neighbours.flush();
-            whereinto.flush();
-            QCoreApplication::processEvents();
-            // The program is ending: its files were closed under the read.
-            if (!reader.isOpen()) return ReadOutcome::Abandoned;
-        }
-    }
-    const bool failed = reader.failed();
-    const QString error = reader.errorString();
-    // Another search emptied and rewrote the file while it was read.
-    const bool replaced = reader.size() != session.resultsSize;
-    neighbours.flush();
-    whereinto.flush();
+        return true;
+    };
+    const ChunkRead read =
+        readIntoLists(w, session.exchange(), session.resultsSize, take, {&neighbours, &whereinto});
+    if (read.abandoned) return ReadOutcome::Abandoned;
     w.NLPage = 1;
-    w.ListZ->show();
-    w.ListY->show();
-    reader.close();
-    if (replaced) {
-        session.resultsSize = -1;
-        if (fillsNeighbours(mode)) w.ListZ->clear();
-        if (fillsWhereinto(mode)) w.ListY->clear();
-        w.OmbraRisp->setText(QString(6, u' '));
-        w.ExactMatchPos = 0;
-        refreshKeepCaption(w);
-        warn(w, search_messages::resultsReplaced(italian, exchange));
+    if (read.replaced) {
+        dropReplacedResults(w, mode);
         return ReadOutcome::SearchEnded;
     }
-    if (morePages && w.Sbianca->isChecked() == keptAtStart) w.CmdPagN->show();
-    if (failed) warn(w, search_messages::exchangeNotRead(italian, exchange, error));
+    if (read.morePages && w.Sbianca->isChecked() == keptAtStart) w.CmdPagN->show();
+    if (read.failed)
+        warn(w,
+             search_messages::exchangeNotRead(settings::italian(), exchangeFilePath(), read.error));
     return ReadOutcome::Done;
+}
+
+// What the search shows once its results are in.
+void showResults(DictionarySearch& w, const QString& queryWord) {
+    w.host().LayoutVertical();
+    w.Risposta->setPlainText(w.OmbraRisp->text());
+    if (isBlank(w.Risposta->toPlainText()) && queryWord != allQuery) setQueryRed(w.Parola, true);
+    if (!w.Sbianca->isChecked() && w.ExactMatchPos > 0) w.ListZ->setCurrentRow(w.ExactMatchPos - 1);
+    w.ListZ->setEnabled(settings::nlOn());
+    refreshKeepCaption(w);
+    w.ListY->setEnabled(settings::wlOn());
 }
 
 } // namespace
 
-void Form1::DoSearch() {
+void DictionarySearch::DoSearch() {
     // A search or page load is still reading its results.
     if (session().busy()) return;
 
-    if (!Sbianca->isChecked()) {
-        ListZ->clear();
-        CmdPagP->hide();
-        CmdPagN->hide();
-        ListY->clear();
-        repaint();
-    }
+    if (emptyListsUnlessKept(PageButtons::Both)) window->repaint();
     refreshKeepCaption(*this);
     ListZ->setEnabled(false);
     ListY->setEnabled(false);
@@ -219,10 +219,10 @@ void Form1::DoSearch() {
     if (queryWord.isEmpty()) return;
 
     Risposta->clear();
-    OmbraRisp->setText(QString(6, u' '));
+    OmbraRisp->setText(noTranslation());
     Parola->repaint();
     Risposta->repaint();
-    const WaitCursor wait(this);
+    const WaitCursor wait(window);
 
     RecordHistory();
 
@@ -238,13 +238,5 @@ void Form1::DoSearch() {
     const SearchSession::BusyScope busy(session());
     session().allHeadwords = queryWord == allQuery;
     if (readFirstChunk(*this, mode, queryWord) != ReadOutcome::Done) return;
-
-    LayoutVertical();
-    Risposta->setPlainText(OmbraRisp->text());
-    if (isBlank(Risposta->toPlainText()) && queryWord != allQuery)
-        setQueryRed(Parola, true);
-    if (!Sbianca->isChecked() && ExactMatchPos > 0) ListZ->setCurrentRow(ExactMatchPos - 1);
-    ListZ->setEnabled(settings::nlOn());
-    refreshKeepCaption(*this);
-    ListY->setEnabled(settings::wlOn());
+    showResults(*this, queryWord);
 }

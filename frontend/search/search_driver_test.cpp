@@ -21,6 +21,38 @@ class SearchDriverTest : public QObject {
     QTemporaryDir cache_;
     QTemporaryDir dicts_;
 
+    static QStringList headwords(const QList<Entry>& entries) {
+        QStringList words;
+        for (const Entry& e : entries)
+            words << e.headword;
+        return words;
+    }
+
+    static void addSearchColumns() {
+        QTest::addColumn<TextEncoding>("encoding");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QString>("shown");
+    }
+
+    // Upper case one character to one: ß has none; µ's is not in Windows-1252.
+    static void addUpperCaseRows() {
+        const auto utf8 = TextEncoding::Utf8;
+        for (const auto encoding : {utf8, TextEncoding::Windows1252}) {
+            const bool cp1252 = encoding == TextEncoding::Windows1252;
+            const QString in = cp1252 ? ", Windows-1252" : ", UTF-8";
+            QTest::newRow(qPrintable("straße" + in)) << encoding << "NL WL 50"
+                                                     << "straße"
+                                                     << "STRAßE/STR/3"
+                                                     << "||      |-1|NEIGHBOURS (NL) - STR";
+            const QString mu = cp1252 ? "µ" : "\u039C";
+            QTest::newRow(qPrintable("µ" + in)) << encoding << "NL WL 50"
+                                                << "µ" << mu + "/" + mu + "/1"
+                                                << "||      |-1|NEIGHBOURS (NL) - " + mu;
+        }
+    }
+
 private slots:
     void initTestCase() { useTemporaryCache(cache_); }
     void cleanup() { resetOptions(); }
@@ -28,17 +60,11 @@ private slots:
     // options: "NL", "WL", the root percentage, "it" for Italian; request: QW/root/mode;
     // shown: NL|WL|translation|selected NL row|NL caption.
     void search_data() {
-        QTest::addColumn<TextEncoding>("encoding");
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("request");
-        QTest::addColumn<QString>("shown");
+        addSearchColumns();
         const auto utf8 = TextEncoding::Utf8;
         const QString ca = "CANE,CASA,CASA VERDE,CASALE,CASCATA";
         const QString c = ca + ",CITTÀ,CITTÀ UNIVERSITARIA";
-        QStringList all;
-        for (const Entry& e : italianEntries())
-            all << e.headword;
+        const QStringList all = headwords(italianEntries());
         QTest::newRow("typed word")
             << utf8 << "NL WL 50"
             << "casa"
@@ -86,19 +112,7 @@ private slots:
             << "città"
             << "CITTÀ/CI/3"
             << "CITTÀ,CITTÀ UNIVERSITARIA||city, town|0|NEIGHBOURS (NL) - CI";
-        // Upper case one character to one: ß has none; µ's is not in Windows-1252.
-        for (const auto encoding : {utf8, TextEncoding::Windows1252}) {
-            const bool cp1252 = encoding == TextEncoding::Windows1252;
-            const QString in = cp1252 ? ", Windows-1252" : ", UTF-8";
-            QTest::newRow(qPrintable("straße" + in)) << encoding << "NL WL 50"
-                                                     << "straße"
-                                                     << "STRAßE/STR/3"
-                                                     << "||      |-1|NEIGHBOURS (NL) - STR";
-            const QString mu = cp1252 ? "µ" : "\u039C";
-            QTest::newRow(qPrintable("µ" + in)) << encoding << "NL WL 50"
-                                                << "µ" << mu + "/" + mu + "/1"
-                                                << "||      |-1|NEIGHBOURS (NL) - " + mu;
-        }
+        addUpperCaseRows();
         QTest::newRow("italian") << utf8 << "NL WL 50 it"
                                  << "casa"
                                  << "CASA/CA/3"
@@ -197,6 +211,17 @@ private slots:
         QCOMPARE(w->ListY->count(), keep ? 1 : 0);
         QVERIFY(!w->ListZ->isEnabled() && !w->ListY->isEnabled());
         QCOMPARE(w->Storia->count(), 1);
+    }
+
+    // The window lays itself out again once per answer, and not for a search that never ran.
+    void layoutFollowsEachAnswer() {
+        Window w;
+        w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
+        w.search("casa");
+        w.search("casetta");
+        QCOMPARE(w.host().layouts, 2);
+        w.search("   ");
+        QCOMPARE(w.host().layouts, 2);
     }
 
     void lineBreaksInAPastedWordAreDropped() {

@@ -1,16 +1,27 @@
 #include "search_test_support.h"
 
+#include "bilingual_texts.h"
+#include "caption_tables.h"
 #include "exchange_request.h"
 #include "form2.h"
+#include "language_switch.h"
+#include "option_changes.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <optional>
 
 namespace search_test {
 
@@ -94,35 +105,154 @@ QByteArray exchangeBytes() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-Window::Window() : form(std::make_unique<Form1>(prompts)) {
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get())) qWarning("the window was not exposed");
+namespace {
+template <typename W> W* make(QWidget* parent, const char* name, QRect geometry) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text) {
+    auto* label = make<QLabel>(parent, name, geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+// The character a key gives the query box's reactions, as the main window tells it.
+std::optional<int> characterCode(const QKeyEvent& key) {
+    const bool ctrl = key.modifiers() & Qt::ControlModifier;
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return ctrl ? 10 : 13;
+    if (key.key() == Qt::Key_Backspace) return 8;
+    if (key.key() == Qt::Key_Escape) return 27;
+    if (key.text().isEmpty() || key.key() == Qt::Key_Delete) return std::nullopt;
+    return key.text().at(0).unicode();
+}
+} // namespace
+
+SearchWindow::SearchWindow(UserPrompts& prompts) : prompts_(prompts) {
+    resize(686, 390);
+    SearchView& v = view_;
+    v.window = this;
+    v.CmdPagN = make<QPushButton>(this, "CmdPagN", {176, 328, 41, 25});
+    v.CmdPagP = make<QPushButton>(this, "CmdPagP", {128, 328, 41, 25});
+    v.ListY = make<QListWidget>(this, "ListY", {392, 136, 273, 186});
+    v.Sbianca = make<QCheckBox>(this, "Sbianca", {264, 332, 249, 25});
+    v.Storia = make<QListWidget>(this, "Storia", {16, 136, 102, 186});
+    v.CmdForw = make<QPushButton>(this, "CmdForw", {72, 328, 41, 25});
+    v.CmdBack = make<QPushButton>(this, "CmdBack", {16, 328, 41, 25});
+    v.CmdClear = make<QPushButton>(this, "CmdClear", {16, 72, 65, 27});
+    v.ListZ = make<QListWidget>(this, "ListZ", {120, 136, 265, 186});
+    v.Risposta = make<QPlainTextEdit>(this, "Risposta", {88, 72, 577, 41});
+    v.Parola = make<QLineEdit>(this, "Parola", {88, 24, 576, 27});
+    v.CmdVai = make<QPushButton>(this, "CmdVai", {16, 24, 65, 27});
+    v.nomepurobreve = makeLabel(this, "nomepurobreve", {8, 8, 65, 17}, "-");
+    v.PuntinaOK = makeLabel(this, "PuntinaOK", {234, 328, 34, 34}, "pin");
+    v.Puntina = makeLabel(this, "Puntina", {234, 328, 34, 34}, "pin");
+    v.OmbraRisp = makeLabel(this, "OmbraRisp", {16, 360, 45, 16}, QString(11, u' '));
+    v.LabVediAnche = makeLabel(this, "LabVediAnche", {120, 120, 262, 17}, QString());
+    v.LabIng = makeLabel(this, "LabIng", {88, 8, 574, 17}, QString());
+    v.mOpen = new QAction(this);
+    v.mOpen->setObjectName(QStringLiteral("mOpen"));
+    v.mChange = new QAction(this);
+    v.mChange->setObjectName(QStringLiteral("mChange"));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{v.CmdPagN, v.CmdPagP, v.Sbianca, v.CmdForw, v.CmdBack,
+                                         v.nomepurobreve, v.PuntinaOK, v.Puntina, v.OmbraRisp})
+        w->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{v.ListY, v.Sbianca, v.Storia, v.CmdClear,
+                                                      v.ListZ, v.Risposta, v.Parola, v.CmdVai})
+        w->setEnabled(false);
+    v.mChange->setEnabled(false);
+    // Captions as the main window has them, and as it follows the options window.
+    applyCaptions(false);
+    const OptionChanges& options = OptionChanges::instance();
+    connect(&options, &OptionChanges::languageChosen, this, &SearchWindow::applyCaptions);
+    connect(&options, &OptionChanges::percentagePicked, this, [this](const QString& percent) {
+        view_.LabVediAnche->setText(texts::pickedPercentCaption(percent));
+    });
+}
+
+void SearchWindow::applyCaptions(bool italian) {
+    texts::applyCaptions(*this, texts::mainCaptionTable(), italian);
+    view_.LabIng->setText(texts::queryCaption(italian, view_.nomepurobreve->text()));
+}
+
+void SearchWindow::route(DictionarySearch& s) {
+    search_ = &s;
+    const SearchView& v = view_;
+    connect(v.mOpen, &QAction::triggered, &s, &DictionarySearch::mOpen_Click);
+    connect(v.mChange, &QAction::triggered, &s, &DictionarySearch::mChange_Click);
+    connect(v.CmdVai, &QPushButton::clicked, &s, &DictionarySearch::CmdVai_Click);
+    connect(v.CmdClear, &QPushButton::clicked, &s, &DictionarySearch::CmdClear_Click);
+    connect(v.ListZ, &QListWidget::itemDoubleClicked, &s, &DictionarySearch::ListZ_DblClick);
+    connect(v.ListY, &QListWidget::itemDoubleClicked, &s, &DictionarySearch::ListY_DblClick);
+    connect(v.Sbianca, &QCheckBox::stateChanged, &s, &DictionarySearch::Sbianca_Click);
+    connect(v.CmdPagN, &QPushButton::clicked, &s, &DictionarySearch::CmdPagN_Click);
+    connect(v.CmdPagP, &QPushButton::clicked, &s, &DictionarySearch::CmdPagP_Click);
+    connect(v.Storia, &QListWidget::currentRowChanged, &s, &DictionarySearch::Storia_Click);
+    connect(v.Storia, &QListWidget::itemDoubleClicked, &s, &DictionarySearch::Storia_DblClick);
+    connect(v.CmdBack, &QPushButton::clicked, &s, &DictionarySearch::CmdBack_Click);
+    connect(v.CmdForw, &QPushButton::clicked, &s, &DictionarySearch::CmdForw_Click);
+    v.Parola->installEventFilter(this);
+}
+
+bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (search_ && watched == view_.Parola && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
+            search_->Parola_KeyDown(key->key());
+            if (const auto code = characterCode(*key)) search_->Parola_KeyPress(*code);
+        }
+    }
+    if (search_ && watched == view_.Parola && event->type() == QEvent::InputMethod) {
+        const QString typed = static_cast<QInputMethodEvent*>(event)->commitString();
+        if (!typed.isEmpty()) {
+            search_->Parola_KeyDown(0);
+            search_->Parola_KeyPress(typed.at(0).unicode());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+Window::Window()
+    : window_(std::make_unique<SearchWindow>(prompts)),
+      search_(std::make_unique<DictionarySearch>(window_->view(), *window_)) {
+    window_->route(*search_);
+    window_->show();
+    if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("the window was not exposed");
 }
 
 Window::~Window() = default;
 
+void Window::exit() {
+    search_->closeFiles();
+    prompts.endProgram();
+}
+
 void Window::choose(const QString& path, const QString& folderLeftIn) {
     prompts.answers.append({path, folderLeftIn});
-    if (form->mOpen->isEnabled())
-        form->mOpen->trigger();
+    if (search_->mOpen->isEnabled())
+        search_->mOpen->trigger();
     else
-        form->mChange->trigger();
+        search_->mChange->trigger();
 }
 
 void Window::type(const QString& text) {
     // Key by key, accented letters included (Qt's key codes follow Latin-1 there).
     for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, form->Parola, Qt::Key(c.toUpper().unicode()), QString(c),
-                            Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, search_->Parola, Qt::Key(c.toUpper().unicode()),
+                            QString(c), Qt::NoModifier);
 }
 
 void Window::pressEnter() {
-    QTest::keyClick(form->Parola, Qt::Key_Return);
+    QTest::keyClick(search_->Parola, Qt::Key_Return);
 }
 
 void Window::search(const QString& word) {
-    form->Parola->selectAll();
-    QTest::keyClick(form->Parola, Qt::Key_Backspace);
+    search_->Parola->selectAll();
+    QTest::keyClick(search_->Parola, Qt::Key_Backspace);
     type(word);
     pressEnter();
 }

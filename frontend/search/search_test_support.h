@@ -1,10 +1,13 @@
 #pragma once
-// Shared by the window tests of the search: temporary dictionaries, a main window answered by a
-// fake user, and short ways to type, search and read the lists.
+// Shared by the window tests of the search: temporary dictionaries, the search in a window of
+// its controls answered by a fake user, and short ways to type, search and read the lists.
 
+#include "dictionary_search.h"
 #include "fake_prompts.h"
-#include "form1.h"
+#include "search_host.h"
 #include "text_encoding.h"
+
+#include <QWidget>
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -49,13 +52,37 @@ QStringList items(const QListWidget* list);
 void doubleClick(QListWidget* list, int row);
 QByteArray exchangeBytes();
 
-// One main window with a fake user.
+// The controls the search acts on, in a window that routes their events to the search as the
+// main window does.
+class SearchWindow : public QWidget, public SearchHost {
+public:
+    explicit SearchWindow(UserPrompts& prompts);
+    SearchView view() const { return view_; }
+    void route(DictionarySearch& search);
+
+    void applyCaptions(bool italian);
+    void LayoutVertical() override { ++layouts; }
+    UserPrompts& prompts() override { return prompts_; }
+    int layouts = 0; // runs of LayoutVertical
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    UserPrompts& prompts_;
+    SearchView view_;
+    DictionarySearch* search_ = nullptr;
+};
+
+// The search with its window and a fake user.
 class Window {
 public:
     Window();
     ~Window();
-    Form1& operator*() { return *form; }
-    Form1* operator->() { return form.get(); }
+    DictionarySearch& operator*() { return *search_; }
+    DictionarySearch* operator->() { return search_.get(); }
+    QWidget* widget() { return window_.get(); }
+    SearchWindow& host() { return *window_; }
 
     // The dialog answers path, then the menu entry runs (Open the first time, Change later).
     void choose(const QString& path, const QString& folderLeftIn = QString());
@@ -63,9 +90,14 @@ public:
     void pressEnter();
     // Empties the box with a key, types the word and presses Enter, as a user would.
     void search(const QString& word);
+    // EXIT: the files closed, then the program's end.
+    void exit();
 
     FakePrompts prompts;
-    std::unique_ptr<Form1> form;
+
+private:
+    std::unique_ptr<SearchWindow> window_;
+    std::unique_ptr<DictionarySearch> search_;
 };
 
 } // namespace search_test

@@ -1,11 +1,14 @@
 #include "search_widgets.h"
 
 #include "bilingual_texts.h"
-#include "form1.h"
+#include "dictionary_search.h"
 #include "long_lines.h"
+#include "search_messages.h"
 #include "settings.h"
+#include "user_prompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -19,9 +22,18 @@ bool isQueryRed(const QLineEdit* queryBox) {
     return queryBox->palette().color(QPalette::Text) == QColor(255, 0, 0);
 }
 
-void refreshKeepCaption(Form1& window) {
-    window.Sbianca->setText(
-        texts::keepListsCaption(settings::italian(), window.ListZ->count(), window.ListY->count()));
+void refreshKeepCaption(const SearchView& view) {
+    view.Sbianca->setText(
+        texts::keepListsCaption(settings::italian(), view.ListZ->count(), view.ListY->count()));
+}
+
+void warn(DictionarySearch& search, const QString& text) {
+    search.prompts().showMessage(search.window, search_messages::title(), text,
+                                 UserPrompts::Icon::Warning);
+}
+
+QString noTranslation() {
+    return QString(6, u' ');
 }
 
 WaitCursor::WaitCursor(QWidget* window) : window_(window) {
@@ -72,4 +84,22 @@ std::optional<QString> itemQuery(const QListWidgetItem& item) {
 
 int ListBatch::count() const {
     return list_->count() + static_cast<int>(pending_.size());
+}
+
+ChunkRead readIntoLists(const SearchView& view, ExchangeReader& reader, qint64 resultsSize,
+                        const std::function<bool(QByteArrayView)>& take,
+                        std::initializer_list<ListBatch*> lists) {
+    const auto flush = [&] {
+        for (ListBatch* list : lists)
+            list->flush();
+    };
+    const ChunkRead read = readChunk(reader, resultsSize, take, [&] {
+        flush();
+        QCoreApplication::processEvents();
+    });
+    if (read.abandoned) return read;
+    flush();
+    view.ListZ->show();
+    view.ListY->show();
+    return read;
 }

@@ -2,12 +2,17 @@
 // Small pieces the search reactions share: the colour of the query word, the keep box caption,
 // the wait pointer and the batched filling of a list.
 
+#include "chunk_read.h"
+
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+#include <initializer_list>
 #include <optional>
 
-class Form1;
+struct SearchView;
+class DictionarySearch;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -18,7 +23,13 @@ void setQueryRed(QLineEdit* queryBox, bool red);
 bool isQueryRed(const QLineEdit* queryBox);
 
 // The keep box caption with the current counts of NL and WL, in the interface language.
-void refreshKeepCaption(Form1& window);
+void refreshKeepCaption(const SearchView& view);
+
+// A warning over the window, with the search's title.
+void warn(DictionarySearch& search, const QString& text);
+
+// The text the answer holds while no translation is found: six blanks.
+QString noTranslation();
 
 // Shows the wait pointer over a window for its own lifetime.
 class WaitCursor {
@@ -57,3 +68,9 @@ private:
 
 // What a double-click on the item searches: its whole line; none when that is too long.
 std::optional<QString> itemQuery(const QListWidgetItem& item);
+
+// The first read and the page loader's read: the chunk's lines go to `take`, the lists are
+// filled now and then while events run, and at the end the lists are filled and shown.
+ChunkRead readIntoLists(const SearchView& view, ExchangeReader& reader, qint64 resultsSize,
+                        const std::function<bool(QByteArrayView)>& take,
+                        std::initializer_list<ListBatch*> lists);

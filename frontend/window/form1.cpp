@@ -1,9 +1,9 @@
 #include "form1.h"
 
 #include "bilingual_texts.h"
+#include "dictionary_search.h"
 #include "layout_math.h"
 #include "program_resources.h"
-#include "search_session.h"
 #include "ui_fonts.h"
 
 #include <QCheckBox>
@@ -64,11 +64,11 @@ void paintButton(QPushButton* button, QColor colour) {
 }
 } // namespace
 
-Form1::Form1(UserPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent), prompts_(prompts), session_(new SearchSession) {
+Form1::Form1(UserPrompts& prompts, QWidget* parent) : QMainWindow(parent), prompts_(prompts) {
     setUpWindow();
     createControls();
     createMenus();
+    createSearch();
     applyCaptions(false); // the windows start in English
     setStartSize();
     setFonts();
@@ -79,9 +79,7 @@ Form1::Form1(UserPrompts& prompts, QWidget* parent)
     followOptions();
 }
 
-Form1::~Form1() {
-    delete session_;
-}
+Form1::~Form1() = default;
 
 void Form1::setUpWindow() {
     loadProgramResources();

@@ -1,11 +1,15 @@
 #pragma once
-// The main window: its controls, its shared state and every reaction routed to it.
-// The window's own reactions live in frontend/window; the search reactions and procedures
-// (dictionary choice, search driver, pages, history, query entry) live in frontend/search.
+// The main window: its controls and its own reactions. The search side (dictionary choice,
+// search driver, pages, history, query entry) is an object of frontend/search that the window
+// creates, hands its controls and routes their events to.
+
+#include "search_host.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <QtGlobal>
+
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -17,10 +21,11 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
+class DictionarySearch;
+struct SearchView;
 class UserPrompts;
-class SearchSession;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public SearchHost {
     Q_OBJECT
 public:
     // prompts answers the file dialog and message boxes and ends the program; tests pass a fake.
@@ -66,16 +71,6 @@ public:
     QAction* mSep4 = nullptr;
     QAction* mAbout = nullptr;
 
-    // Shared window state.
-    QString DictPath;
-    QString DictFileName;
-    QString QueryRoot;
-    qint16 ExactMatchPos = 0;
-    qint16 HistoryFlag = 0; // holds no value at start: neither 1 nor -1
-    qint16 NLPage = 0;
-    float ListsTop = 0;
-    float BottomRowTop = 0;
-
     // Window reactions (frontend/window).
     void Form_Resize();
     void Form_Unload();
@@ -85,35 +80,9 @@ public:
     void mInstru_Click();
     void mTips_Click();
     void mAbout_Click();
-    void LayoutVertical();
+    void LayoutVertical() override;
 
-    // Dictionary choice (frontend/search).
-    void mOpen_Click();
-    void mChange_Click();
-    void OpenDictionary();
-
-    // Search driver, pages, history and query entry (frontend/search).
-    void DoSearch();
-    void LoadNLPage();
-    void RecordHistory();
-    void ApplyHistoryEnabling();
-    void Storia_Click();
-    void Storia_DblClick();
-    void CmdBack_Click();
-    void CmdForw_Click();
-    void Parola_KeyDown(int keyCode);
-    void Parola_KeyPress(int charCode);
-    void CmdVai_Click();
-    void ListZ_DblClick();
-    void ListY_DblClick();
-    void Sbianca_Click();
-    void CmdPagN_Click();
-    void CmdPagP_Click();
-    void CmdClear_Click();
-
-    UserPrompts& prompts() { return prompts_; }
-    // The search state that outlives one reaction (scanner binding, open exchange file, busy flag).
-    SearchSession& session() { return *session_; }
+    UserPrompts& prompts() override { return prompts_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -130,13 +99,16 @@ private:
     void setStartStates();
     void orderTabStops();
     void routeEvents();
+    // The search side, given the controls it acts on.
+    void createSearch();
+    SearchView searchView();
     // Captions, accessible names and descriptions in one language; at creation and on a switch.
     void applyCaptions(bool italian);
     // The options window's changes that show here: NL and WL captions, the interface language.
     void followOptions();
 
     UserPrompts& prompts_;
-    SearchSession* session_ = nullptr;
+    std::unique_ptr<DictionarySearch> search_;
     bool correctingSize_ = false; // Form_Resize is setting the minimum size
     int layoutDepth_ = 0;         // nested runs of LayoutVertical
 };

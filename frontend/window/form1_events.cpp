@@ -1,6 +1,7 @@
 // Routes every event of the main window to its reaction.
 #include "form1.h"
 
+#include "dictionary_search.h"
 #include "key_codes.h"
 
 #include <QAction>
@@ -13,8 +14,9 @@
 #include <QPushButton>
 
 void Form1::routeEvents() {
-    connect(mOpen, &QAction::triggered, this, &Form1::mOpen_Click);
-    connect(mChange, &QAction::triggered, this, &Form1::mChange_Click);
+    DictionarySearch* s = search_.get();
+    connect(mOpen, &QAction::triggered, s, &DictionarySearch::mOpen_Click);
+    connect(mChange, &QAction::triggered, s, &DictionarySearch::mChange_Click);
     connect(mExit, &QAction::triggered, this, &Form1::mExit_Click);
     connect(mOpzioni, &QAction::triggered, this, &Form1::mOpzioni_Click);
     connect(mInstru, &QAction::triggered, this, &Form1::mInstru_Click);
@@ -22,19 +24,19 @@ void Form1::routeEvents() {
     connect(mAbout, &QAction::triggered, this, &Form1::mAbout_Click);
 
     Parola->installEventFilter(this);
-    connect(CmdVai, &QPushButton::clicked, this, &Form1::CmdVai_Click);
-    connect(CmdClear, &QPushButton::clicked, this, &Form1::CmdClear_Click);
-    connect(ListZ, &QListWidget::itemDoubleClicked, this, &Form1::ListZ_DblClick);
-    connect(ListY, &QListWidget::itemDoubleClicked, this, &Form1::ListY_DblClick);
+    connect(CmdVai, &QPushButton::clicked, s, &DictionarySearch::CmdVai_Click);
+    connect(CmdClear, &QPushButton::clicked, s, &DictionarySearch::CmdClear_Click);
+    connect(ListZ, &QListWidget::itemDoubleClicked, s, &DictionarySearch::ListZ_DblClick);
+    connect(ListY, &QListWidget::itemDoubleClicked, s, &DictionarySearch::ListY_DblClick);
     // Any change of the keep box's value, by the user or by code.
-    connect(Sbianca, &QCheckBox::stateChanged, this, &Form1::Sbianca_Click);
-    connect(CmdPagN, &QPushButton::clicked, this, &Form1::CmdPagN_Click);
-    connect(CmdPagP, &QPushButton::clicked, this, &Form1::CmdPagP_Click);
+    connect(Sbianca, &QCheckBox::stateChanged, s, &DictionarySearch::Sbianca_Click);
+    connect(CmdPagN, &QPushButton::clicked, s, &DictionarySearch::CmdPagN_Click);
+    connect(CmdPagP, &QPushButton::clicked, s, &DictionarySearch::CmdPagP_Click);
     // Any change of the history selection, by the user or by code.
-    connect(Storia, &QListWidget::currentRowChanged, this, &Form1::Storia_Click);
-    connect(Storia, &QListWidget::itemDoubleClicked, this, &Form1::Storia_DblClick);
-    connect(CmdBack, &QPushButton::clicked, this, &Form1::CmdBack_Click);
-    connect(CmdForw, &QPushButton::clicked, this, &Form1::CmdForw_Click);
+    connect(Storia, &QListWidget::currentRowChanged, s, &DictionarySearch::Storia_Click);
+    connect(Storia, &QListWidget::itemDoubleClicked, s, &DictionarySearch::Storia_DblClick);
+    connect(CmdBack, &QPushButton::clicked, s, &DictionarySearch::CmdBack_Click);
+    connect(CmdForw, &QPushButton::clicked, s, &DictionarySearch::CmdForw_Click);
     connect(CmdEsci, &QPushButton::clicked, this, &Form1::CmdEsci_Click);
 }
 
@@ -55,17 +57,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         const bool movesFocus = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
                                 !(key->modifiers() & Qt::ControlModifier);
         if (!movesFocus) {
-            Parola_KeyDown(key->key());
+            search_->Parola_KeyDown(key->key());
             if (const auto code = characterCode(key->key(), key->modifiers(), key->text()))
-                Parola_KeyPress(*code);
+                search_->Parola_KeyPress(*code);
         }
     }
     // Characters from dead keys, compose or an input method come without a key press.
     if (watched == Parola && event->type() == QEvent::InputMethod) {
         const QString typed = static_cast<QInputMethodEvent*>(event)->commitString();
         if (!typed.isEmpty()) {
-            Parola_KeyDown(0);
-            Parola_KeyPress(typed.at(0).unicode());
+            search_->Parola_KeyDown(0);
+            search_->Parola_KeyPress(typed.at(0).unicode());
         }
     }
     return QMainWindow::eventFilter(watched, event); // the key goes on unchanged

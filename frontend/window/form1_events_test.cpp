@@ -1,4 +1,5 @@
 // Events of the main window reach their reactions; the three ways out end the program.
+#include "dictionary_search.h"
 #include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
@@ -20,13 +21,18 @@
 #include <memory>
 
 namespace {
+// The search side the window routes its controls' events to.
+DictionarySearch& searchOf(Form1& window) {
+    return *window.findChild<DictionarySearch*>();
+}
+
 // Records whether the search's files were still open when the program was ended.
 class EndWatchingPrompts : public FakePrompts {
 public:
     Form1* window = nullptr;
     QList<bool> exchangeOpenAtEnd;
     void endProgram() override {
-        exchangeOpenAtEnd.append(window->session().exchange().isOpen());
+        exchangeOpenAtEnd.append(searchOf(*window).session().exchange().isOpen());
         FakePrompts::endProgram();
     }
 };
@@ -48,6 +54,7 @@ private slots:
     void pinLetsClicksThroughToKeepBox();
     void historySelectionChangedByCode();
     void clearButton();
+    void searchThroughTheWindow();
     void ending_data();
     void ending();
     void optionsWindowIsModeless();
@@ -103,11 +110,11 @@ void Form1EventsTest::keysInQueryBox() {
     form_->Parola->setText(QStringLiteral("CASA"));
     form_->Parola->setFocus();
     form_->Risposta->setPlainText(QStringLiteral("house"));
-    form_->HistoryFlag = 0;
+    searchOf(*form_).HistoryFlag = 0;
     QTest::keyClick(form_->Parola, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(form_->Parola->text(), textAfter); // the key reached the box unchanged
     QCOMPARE(form_->Risposta->toPlainText().isEmpty(), answerCleared);
-    QCOMPARE(int(form_->HistoryFlag), historyFlag);
+    QCOMPARE(int(searchOf(*form_).HistoryFlag), historyFlag);
 }
 
 // Dead keys, compose and input methods deliver their characters without a key press.
@@ -127,13 +134,13 @@ void Form1EventsTest::composedTextInQueryBox() {
     form_->Parola->setText(QStringLiteral("CASA"));
     form_->Parola->setFocus();
     form_->Risposta->setPlainText(QStringLiteral("house"));
-    form_->HistoryFlag = 0;
+    searchOf(*form_).HistoryFlag = 0;
     QInputMethodEvent event(preedit, {});
     event.setCommitString(commit);
     QCoreApplication::sendEvent(form_->Parola, &event);
     QCOMPARE(form_->Parola->text(), QStringLiteral("CASA") + commit);
     QCOMPARE(form_->Risposta->toPlainText().isEmpty(), reacted);
-    QCOMPARE(int(form_->HistoryFlag), reacted ? 1 : 0);
+    QCOMPARE(int(searchOf(*form_).HistoryFlag), reacted ? 1 : 0);
 }
 
 void Form1EventsTest::keepBoxChangedByCode() {
@@ -175,6 +182,23 @@ void Form1EventsTest::clearButton() {
     QVERIFY(form_->Parola->text().isEmpty());
 }
 
+// The search acts on this window's own controls, reached through the menu and the keys.
+void Form1EventsTest::searchThroughTheWindow() {
+    const QString dictionary = cache_.filePath(QStringLiteral("it.txt"));
+    QFile file(dictionary);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("CASA\nhouse\nCASALE\nfarm\n") > 0);
+    file.close();
+    prompts_.answers.append({dictionary, {}});
+    form_->mOpen->trigger();
+    QTest::keyClicks(form_->Parola, QStringLiteral("casa"));
+    QTest::keyClick(form_->Parola, Qt::Key_Return);
+    QCOMPARE(form_->Risposta->toPlainText(), QStringLiteral("house"));
+    QCOMPARE(form_->ListZ->count(), 2);
+    QCOMPARE(form_->Storia->count(), 1);
+    QCOMPARE(form_->nomepurobreve->text(), QStringLiteral("it"));
+    QVERIFY(prompts_.messages.isEmpty());
+}
+
 void Form1EventsTest::ending_data() {
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("optionsOpen");
@@ -194,7 +218,7 @@ void Form1EventsTest::ending() {
     QFile file(exchange);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QVERIFY(form_->session().exchange().open(exchange));
+    QVERIFY(searchOf(*form_).session().exchange().open(exchange));
 
     if (way == "EXIT")
         QTest::mouseClick(form_->CmdEsci, Qt::LeftButton);

@@ -1,6 +1,7 @@
 // Lays the main window out again whenever its size or its answer changes.
 #include "form1.h"
 
+#include "dictionary_search.h"
 #include "layout_math.h"
 #include "ui_units.h"
 
@@ -64,16 +65,16 @@ void Form1::Form_Resize() {
     // The vertical layout may have let another resize run; place the bottom row for the
     // window as it is now.
     for (QWidget* w : Widgets{CmdBack, CmdForw, CmdPagP, CmdPagN, Sbianca})
-        setTop(w, BottomRowTop);
+        setTop(w, search_->BottomRowTop);
     const layout::BottomRow row = layout::bottomRow(
         static_cast<float>(centralWidget()->width()), static_cast<float>(Sbianca->width()),
         static_cast<float>(Puntina->width()), static_cast<float>(CmdEsci->width()));
     setLeft(Sbianca, row.sbiancaLeft);
     for (QWidget* pin : Widgets{Puntina, PuntinaOK})
-        pin->setGeometry(
-            layout::toPixels(QRectF(row.pinLeft, BottomRowTop, pin->width(), pin->height())));
-    CmdEsci->setGeometry(
-        layout::toPixels(QRectF(row.exitLeft, BottomRowTop, CmdEsci->width(), CmdEsci->height())));
+        pin->setGeometry(layout::toPixels(
+            QRectF(row.pinLeft, search_->BottomRowTop, pin->width(), pin->height())));
+    CmdEsci->setGeometry(layout::toPixels(
+        QRectF(row.exitLeft, search_->BottomRowTop, CmdEsci->width(), CmdEsci->height())));
 }
 
 void Form1::LayoutVertical() {
@@ -87,8 +88,8 @@ void Form1::LayoutVertical() {
         // again, so resizes cannot pile up without end.
         if (layoutDepth_ == 1) QCoreApplication::processEvents();
         rows = layout::rows(lines, static_cast<float>(centralWidget()->height()));
-        ListsTop = rows.listsTop;
-        BottomRowTop = rows.bottomRowTop;
+        search_->ListsTop = rows.listsTop;
+        search_->BottomRowTop = rows.bottomRowTop;
         if (rows.listHeight > 0 || lines <= layout::kMinAnswerLines) break;
         --lines;
     }
@@ -98,8 +99,8 @@ void Form1::LayoutVertical() {
     setTopAndHeight(Risposta, layout::kRispostaTop,
                     layout::kAnswerLineHeight * static_cast<float>(lines));
     for (QWidget* w : Widgets{LabStoria, LabVediAnche, LabAllInterno})
-        setTop(w, ListsTop);
+        setTop(w, search_->ListsTop);
     for (QWidget* w : Widgets{Storia, ListZ, ListZZ, ListY})
-        setTopAndHeight(w, ListsTop + layout::kCaptionHeight, listHeight);
+        setTopAndHeight(w, search_->ListsTop + layout::kCaptionHeight, listHeight);
     --layoutDepth_;
 }

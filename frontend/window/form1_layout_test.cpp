@@ -1,4 +1,5 @@
 // The main window's layout as the window is resized and the answer changes.
+#include "dictionary_search.h"
 #include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
@@ -115,7 +116,7 @@ void Form1LayoutTest::resize() {
     QCOMPARE(form_->Puntina->geometry(), form_->PuntinaOK->geometry());
     QVERIFY(qAbs(form_->Puntina->x() - (form_->Sbianca->x() - 27.2)) <= 1.0);
     // Vertically: bottom row 30 above the lower edge, lists ending 9 above it.
-    QCOMPARE(form_->BottomRowTop, float(sh - 30));
+    QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, float(sh - 30));
     for (QWidget* w : std::initializer_list<QWidget*>{
              form_->CmdBack, form_->CmdForw, form_->CmdPagP, form_->CmdPagN, form_->Sbianca,
              form_->Puntina, form_->CmdEsci})
@@ -144,7 +145,7 @@ void Form1LayoutTest::answerBoxLines() {
     form_->LayoutVertical();
     QCOMPARE(form_->Risposta->geometry(), QRect(88, 72, client()->width() - 104, height));
     const int listsTop = 72 + height + 7;
-    QCOMPARE(form_->ListsTop, float(listsTop));
+    QCOMPARE(form_->findChild<DictionarySearch*>()->ListsTop, float(listsTop));
     QCOMPARE(form_->LabVediAnche->y(), listsTop);
     for (QListWidget* list : {form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY}) {
         QCOMPARE(list->y(), listsTop + 16);
@@ -170,7 +171,7 @@ void Form1LayoutTest::windowTooLowForTwoLines() {
     setAnswerWidth(10);
     form_->LayoutVertical();
     QCOMPARE(form_->Risposta->height(), 40);
-    QCOMPARE(form_->BottomRowTop, 70.f);
+    QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, 70.f);
     for (QListWidget* list : {form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY})
         QCOMPARE(list->height(), 0);
 }
@@ -200,7 +201,7 @@ void Form1LayoutTest::resizeWhileLayoutYields() {
     QVERIFY(resized); // nothing else lets events run before this line
     QCOMPARE(form_->size(), QSize(900, 600));
     const int sh = client()->height();
-    QCOMPARE(form_->BottomRowTop, float(sh - 30));
+    QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, float(sh - 30));
     QCOMPARE(form_->ListZ->geometry().bottom() + 1, sh - 39);
     QCOMPARE(form_->Parola->width(), client()->width() - 104);
     QCOMPARE(form_->CmdEsci->y(), sh - 30);

@@ -1,12 +1,12 @@
 // The main window's own commands: the options window and the program's end.
 #include "form1.h"
 
+#include "dictionary_search.h"
 #include "form2.h"
-#include "search_session.h"
 #include "user_prompts.h"
 
 void Form1::CmdEsci_Click() {
-    session().closeFiles();
+    search_->closeFiles();
     prompts().endProgram();
 }
 

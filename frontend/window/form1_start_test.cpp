@@ -1,4 +1,5 @@
 // The main window as the program starts: every control, the menus and the window itself.
+#include "dictionary_search.h"
 #include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
@@ -212,8 +213,8 @@ void Form1StartTest::laidOutAtStartSize() {
     QFETCH(QRect, rect);
     showWindow();
     QCOMPARE(form_->centralWidget()->size(), QSize(686, 363));
-    QCOMPARE(form_->ListsTop, 119.f);
-    QCOMPARE(form_->BottomRowTop, 333.f);
+    QCOMPARE(form_->findChild<DictionarySearch*>()->ListsTop, 119.f);
+    QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, 333.f);
     QCOMPARE(controlsByMember(*form_).value(name)->geometry(), rect);
 }
 

@@ -125,7 +125,7 @@ void DictionarySearch::mChange_Click() {
     CmdBack->setEnabled(false);
     CmdForw->setEnabled(false);
     Sbianca->setEnabled(false);
-    OmbraRisp->setText(QString(6, u' '));
+    OmbraRisp->setText(noTranslation());
 
     OpenDictionary();
 

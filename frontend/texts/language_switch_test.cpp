@@ -18,7 +18,14 @@
 #include <memory>
 
 namespace {
+// A target "X/name" is the accessible name of X.
 QString captionOf(Form1& m, Form2& o, const QString& target) {
+    if (target.endsWith("/name")) {
+        const QString control = target.chopped(5);
+        auto* w = m.findChild<QWidget*>(control);
+        if (!w) w = o.findChild<QWidget*>(control);
+        return w ? w->accessibleName() : QStringLiteral("<no such target>");
+    }
     if (target == "Form2") return o.windowTitle();
     if (target == "Form1") return m.windowTitle();
     if (auto* menu = m.findChild<QMenu*>(target)) return menu->title();
@@ -126,6 +133,10 @@ void LanguageSwitchTest::captions_data() {
     row("CmdForw", ">", ">");
     row("CmdBack", "<", "<");
     row("nomepurobreve", "-", "-");
+    row("CmdBack/name", "Previous query", "Domanda precedente");
+    row("CmdPagN/name", "Next page", "Pagina successiva");
+    row("Parola/name", "Query word (QW)", "Domanda (QW)");
+    row("NEsca/name", "Root percentage", "Percentuale della radice");
 }
 
 void LanguageSwitchTest::captions() {

@@ -25,12 +25,12 @@
 namespace {
 
 // The dialog: an existing file only, starting in the folder the previous one was left in.
-OpenDialogAnswer ShowOpenDialog(DictionarySearch& window, const QStringList& filters) {
+OpenDialogAnswer ShowOpenDialog(DictionarySearch& search, const QStringList& filters) {
     OpenDialogRequest request;
     request.title = texts::openDialogTitle();
     request.filters = filters;
-    request.startFolder = window.session().LastFolder;
-    return window.prompts().chooseFile(window.window, request);
+    request.startFolder = search.session().LastFolder;
+    return search.prompts().chooseFile(search.window, request);
 }
 
 const QStringList dictionaryFilters = {QStringLiteral("Dictionary files (*.txt)"),

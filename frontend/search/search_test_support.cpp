@@ -165,7 +165,7 @@ SearchWindow::SearchWindow(UserPrompts& prompts) : prompts_(prompts) {
                                                       v.ListZ, v.Risposta, v.Parola, v.CmdVai})
         w->setEnabled(false);
     v.mChange->setEnabled(false);
-    // Captions as the main window has them, and as it follows the options window.
+    // Captions as in the main window, which follows the options window.
     applyCaptions(false);
     const OptionChanges& options = OptionChanges::instance();
     connect(&options, &OptionChanges::languageChosen, this, &SearchWindow::applyCaptions);

@@ -122,6 +122,8 @@ sanitizer_tests() {
 # corpus for a bounded time; any finding fails.
 fuzz_targets=(
     "lexscan_fuzz scanner/fuzz/corpus 30"
+    "exchange_read_fuzz frontend/search/fuzz/exchange_corpus 30"
+    "encoding_guess_fuzz frontend/search/fuzz/encoding_corpus 30"
     "dictd_fuzz tools/dictconv/fuzz/corpus/dictd 30"
     "stardict_fuzz tools/dictconv/fuzz/corpus/stardict 30"
 )

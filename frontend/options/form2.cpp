@@ -118,6 +118,7 @@ void Form2::createControls() {
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setBuddy(NEsca); // a screen reader reads the label with the percentage box
 
     // The percentage box lies over the first line of Label1, whose caption leaves room for it;
     // the frames lie under everything.

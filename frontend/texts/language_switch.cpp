@@ -1,6 +1,8 @@
 #include "language_switch.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QWidget>
 
@@ -28,6 +30,10 @@ void applyRow(QObject& window, const CaptionRow& row, bool italian) {
     auto* widget = qobject_cast<QWidget*>(target);
     if (!widget) return;
     if (!row.name.isEmpty()) widget->setAccessibleName(row.name.in(italian));
+    // An editable drop-down box is read by its text; its edit field carries the name.
+    auto* box = qobject_cast<QComboBox*>(widget);
+    if (box && box->lineEdit() && !row.name.isEmpty())
+        box->lineEdit()->setAccessibleName(row.name.in(italian));
     if (!row.description.isEmpty()) widget->setAccessibleDescription(row.description.in(italian));
 }
 } // namespace

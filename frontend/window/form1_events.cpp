@@ -13,6 +13,14 @@
 #include <QListWidget>
 #include <QPushButton>
 
+namespace {
+bool isEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+} // namespace
+
 void Form1::routeEvents() {
     DictionarySearch* s = search_.get();
     connect(mOpen, &QAction::triggered, s, &DictionarySearch::mOpen_Click);
@@ -38,6 +46,9 @@ void Form1::routeEvents() {
     connect(CmdBack, &QPushButton::clicked, s, &DictionarySearch::CmdBack_Click);
     connect(CmdForw, &QPushButton::clicked, s, &DictionarySearch::CmdForw_Click);
     connect(CmdEsci, &QPushButton::clicked, this, &Form1::CmdEsci_Click);
+    // Enter on a list item does what a double-click does, for the keyboard.
+    for (QListWidget* list : {ListZ, ListY, Storia})
+        list->installEventFilter(this);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
@@ -51,6 +62,12 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (isEnterKey(event)) {
+        if (watched == ListZ) search_->ListZ_DblClick();
+        if (watched == ListY) search_->ListY_DblClick();
+        if (watched == Storia) search_->Storia_DblClick();
+        if (watched == ListZ || watched == ListY || watched == Storia) return true;
+    }
     if (watched == Parola && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Tab and Shift+Tab move the focus; they are not keys of the query box.

@@ -196,6 +196,11 @@ void Form1EventsTest::searchThroughTheWindow() {
     QCOMPARE(form_->ListZ->count(), 2);
     QCOMPARE(form_->Storia->count(), 1);
     QCOMPARE(form_->nomepurobreve->text(), QStringLiteral("it"));
+    // Enter on a list item searches it, as a double-click does.
+    form_->ListZ->setCurrentRow(1);
+    QTest::keyClick(form_->ListZ, Qt::Key_Return);
+    QCOMPARE(form_->Parola->text(), QStringLiteral("CASALE"));
+    QCOMPARE(form_->Risposta->toPlainText(), QStringLiteral("farm"));
     QVERIFY(prompts_.messages.isEmpty());
 }
 

@@ -48,8 +48,10 @@ const CaptionTable& optionsCaptionTable() {
     return table;
 }
 
-const CaptionTable& mainCaptionTable() {
-    static const CaptionTable table{
+namespace {
+// Title, menus, buttons and labels: what a language switch re-captions.
+CaptionTable mainWindowCaptions() {
+    return {
         {"Form1",
          both("         ***          Vocabrix V.2.0         ***         by Quembril",
               "         ***          Vocabrix V.2.0         ***         di Quembril"),
@@ -81,6 +83,12 @@ const CaptionTable& mainCaptionTable() {
          both("Keeps the Neighbours and Whereinto lists while further words are only translated",
               "Mantiene le liste NL e WL mentre le parole seguenti sono solo tradotte")},
         {"CmdEsci", both("EXIT", "FINE"), {}, {}},
+    };
+}
+
+// The controls a screen reader names by more than their caption.
+CaptionTable mainControlNames() {
+    return {
         {"Parola",
          {},
          both("Query word (QW)", "Domanda (QW)"),
@@ -118,6 +126,11 @@ const CaptionTable& mainCaptionTable() {
         {"Puntina", {}, both("Lists not kept", "Liste non mantenute"), {}},
         {"PuntinaOK", {}, both("Lists kept", "Liste mantenute"), {}},
     };
+}
+} // namespace
+
+const CaptionTable& mainCaptionTable() {
+    static const CaptionTable table = mainWindowCaptions() + mainControlNames();
     return table;
 }
 

@@ -3,6 +3,7 @@
 #include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
+#include "option_changes.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -192,7 +194,9 @@ void LanguageSwitchTest::neighboursCaptionIsReset() {
     main_->LabVediAnche->setToolTip(QString(80, 'A'));
     main_->Sbianca->setText(texts::keepListsCaption(italian, 12, 3));
     if (!italian && !alreadySelected) choose(true);
+    const QSignalSpy switches(&OptionChanges::instance(), &OptionChanges::languageChosen);
     choose(italian);
+    QCOMPARE(switches.count(), 1); // the click's reaction ran once
     QCOMPARE(main_->LabVediAnche->text(), caption);
     QCOMPARE(main_->LabVediAnche->toolTip(), QString());
     QVERIFY(!main_->Sbianca->text().contains(QStringLiteral("12")));

@@ -67,17 +67,19 @@ werror=OFF
 passed=0
 failed=0
 
-# Runs one tree's tests. Tests that ctest reports as not run are left out of the counts.
+# Runs one tree's tests, with any further ctest arguments. Tests that ctest reports as not run
+# are left out of the counts.
 run_ctest() {
-    local log status=0
+    local dir=$1 log status=0
+    shift
     log=$(mktemp)
-    ctest --test-dir "$1" --output-on-failure -j"$(nproc)" 2>&1 | tee "$log" || status=$?
+    ctest --test-dir "$dir" --output-on-failure -j"$(nproc)" "$@" 2>&1 | tee "$log" || status=$?
     local total failures skipped
     total=$(sed -n 's/.* tests failed out of \([0-9]*\)$/\1/p' "$log" | tail -n 1)
     failures=$(sed -n 's/.* tests passed, \([0-9]*\) tests failed out of.*/\1/p' "$log" | tail -n 1)
     skipped=$(sed -n '/^The following tests did not run:/,/^$/p' "$log" | grep -c '^[[:space:]]*[0-9]* - ' || true)
     if [ -z "$total" ]; then
-        echo "ctest in $1 ran no test" >&2
+        echo "ctest in $dir ran no test" >&2
         failed=$((failed + 1))
     else
         passed=$((passed + total - failures - skipped))
@@ -103,7 +105,8 @@ configure_and_build() {
     cmake --build "$build" -j"$(nproc)"
 }
 
-# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer, leaks checked.
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer, leaks checked;
+# the slow ones (100 MB lines) run in the normal build only.
 sanitizer_tests() {
     local dir="$top/build-asan"
     cmake -S "$top" -B "$dir" -DVOCABRIX_WERROR=$werror -DVOCABRIX_SANITIZE=ON "${samples[@]}" >/dev/null
@@ -115,7 +118,7 @@ sanitizer_tests() {
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         LSAN_OPTIONS=suppressions="$top/cmake/lsan.supp":print_suppressions=0 \
-        run_ctest "$dir"
+        run_ctest "$dir" -LE slow
 }
 
 # The fuzz targets: name, seed corpus, seconds in the test command. Each runs from a copy of its

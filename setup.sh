@@ -35,6 +35,10 @@ test)
 package) extra=("${package_packages[@]}") samples=(-DVOCABRIX_SAMPLES=ON) ;;
 bench) extra=(dict-freedict-deu-eng) ;;
 fuzz) extra=("${fuzz_packages[@]}") ;;
+*)
+    echo "usage: bash setup.sh [build|run|test|package|bench|fuzz [seconds] [target]]" >&2
+    exit 2
+    ;;
 esac
 packages=("${build_packages[@]}" "${extra[@]}")
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # An AddressSanitizer + UndefinedBehaviorSanitizer build of everything, tests included.
 option(VOCABRIX_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 

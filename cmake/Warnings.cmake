@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings every target of the project builds with; CI turns them into errors.
 option(VOCABRIX_WERROR "Treat warnings as errors" OFF)
 

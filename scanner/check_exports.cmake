@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that liblexscan.so exports MYFUNC alone and needs nothing but the C and C++ runtimes.
 #   cmake -DLIBRARY=<path> -DNM=<nm> -DREADELF=<readelf> -P check_exports.cmake
 cmake_policy(SET CMP0007 NEW)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the options window does when the user changes a setting.
 #include "form2.h"
 

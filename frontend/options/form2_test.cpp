@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options window: its start state, its reactions and the settings read from it.
 #include "fake_prompts.h"
 #include "form1.h"

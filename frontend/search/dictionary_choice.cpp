@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the dictionary: the file dialog, the short name and the window's searching state.
 #include "dictionary_search.h"
 

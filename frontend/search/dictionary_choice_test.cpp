@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "search_session.h"
 #include "search_test_support.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets pending window events run now and then during a long read: every so many lines or
 // every few milliseconds, whichever comes first, rather than before every line.

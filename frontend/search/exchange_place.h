@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exchange file is written and read only in a folder of the user's own that is no symbolic
 // link, and only as a regular file of the user's own that is no symbolic link: anything else

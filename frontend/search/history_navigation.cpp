@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The query history: the record step, its enabling rule, and the reactions that walk it.
 #include "dictionary_search.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dictionary line may run to many megabytes. The window decodes, shows and searches only as
 // much of such a line as it can use, so that one line cannot stall it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NL pages: any chunk of a long Neighbours List, read again from the last search's exchange file.
 #include "dictionary_search.h"
 

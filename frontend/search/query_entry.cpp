@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Query entry and list commands: keys in the query box, FIND, list double-clicks, the keep box
 // and CLEAR.
 #include "dictionary_search.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chunk_read.h"
 #include "exchange_reader.h"
 #include "result_lines.h"

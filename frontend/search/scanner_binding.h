@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scanner library, loaded by name at the first search and kept for the life of the process.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search driver: one search for the query word in the query box, from the request to the
 // filled lists.
 #include "dictionary_search.h"

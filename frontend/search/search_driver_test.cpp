@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bilingual_texts.h"
 #include "search_session.h"
 #include "search_test_support.h"

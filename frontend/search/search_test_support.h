@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the window tests of the search: temporary dictionaries, the search in a window of
 // its controls answered by a fake user, and short ways to type, search and read the lists.

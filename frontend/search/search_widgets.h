@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces the search reactions share: the colour of the query word, the keep box caption,
 // the wait pointer and the batched filling of a list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dictionaries come as UTF-8 or as single-byte Windows-1252/Latin-1 text. The encoding of each
 // dictionary is decided from its own bytes, and query words and result lines are converted with it.

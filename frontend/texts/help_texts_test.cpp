@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu's messages, word for word, in the language current at the click.
 #include "fake_prompts.h"
 #include "form1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switching the interface language re-captions both windows; texts built later follow it.
 #include "bilingual_texts.h"
 #include "fake_prompts.h"

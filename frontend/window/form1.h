@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: its controls and its own reactions. The search side (dictionary choice,
 // search driver, pages, history, query entry) is an object of frontend/search that the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Routes every event of the main window to its reaction.
 #include "form1.h"
 

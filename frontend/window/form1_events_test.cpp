@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Events of the main window reach their reactions; the three ways out end the program.
 #include "dictionary_search.h"
 #include "fake_prompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu: each entry shows its text in the current interface language.
 #include "form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lays the main window out again whenever its size or its answer changes.
 #include "form1.h"
 

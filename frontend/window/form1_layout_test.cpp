@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout as the window is resized and the answer changes.
 #include "dictionary_search.h"
 #include "fake_prompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own commands: the options window and the program's end.
 #include "form1.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the program starts: every control, the menus and the window itself.
 #include "dictionary_search.h"
 #include "fake_prompts.h"

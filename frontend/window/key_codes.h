@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The character code a key press produces in the query box, as the key-press reaction expects
 // it: Enter 13, Backspace 8, Escape 27, Ctrl+letter 1..26, printable characters their code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's layout arithmetic, free of widgets: positions in pixels as floats,
 // the window's outer size in twips.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's real answers: Qt's own file dialog, message boxes, and the process's end.
 

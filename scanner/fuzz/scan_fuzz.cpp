@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the scanning engine.
 //
 // Input: four request lines (QW, root, mode, options), then the dictionary bytes. The options

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Byte-exact tests on one headword, made cheap for short lines: most headwords are rejected
 // after one compare.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finds every LF in a run of bytes at once, so the line reader pays per block, not per line.
 

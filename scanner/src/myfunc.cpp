@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library's export: the request and the results go through the exchange file.
 
 #include "lexscan/myfunc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MYFUNC end to end: the built liblexscan.so, loaded by name as the program loads it, with the
 // exchange file in a temporary XDG_CACHE_HOME.
 

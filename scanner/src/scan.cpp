@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexscan/scan.h"
 
 #include "character_count.h"

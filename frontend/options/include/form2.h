@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options window. Its controls are the program's settings; there is one instance for the
 // life of the process, created hidden the first time anything touches it. Its reactions tell the

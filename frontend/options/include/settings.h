@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's settings, read live from the options window's controls.
 // Reading one creates the options window, hidden, if it does not exist yet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one typeface: "MS Sans Serif" where it is installed, otherwise the platform's
 // sans-serif font at the same size.

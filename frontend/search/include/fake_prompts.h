@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test stand-in for the user: answers file dialogs from a queue, records messages and the end.
 

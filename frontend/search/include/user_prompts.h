@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program asks of the user and of the process: the file dialog, message boxes and the
 // program's end. The program uses the real ones; tests answer them from a script.

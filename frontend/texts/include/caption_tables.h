@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every caption of both windows in English and Italian, with the accessible names and
 // descriptions that a screen reader reads for the controls. Each window applies its table when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Help menu's messages: Instructions, Tips and About, in English or Italian.
 

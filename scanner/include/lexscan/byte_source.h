@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the scanner's bytes come from: a dictionary or request file, or memory (tests, fuzzing).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program and the scanner library exchange requests and results.
 // Both deliverables include this header, so they always agree on the place:

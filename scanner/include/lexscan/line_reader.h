@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits a byte source into lines. A line ends with LF; a CR directly before the LF is not part
 // of the line; the last line needs no line end, and a line end at the very end of the input does

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The library's one export: runs the search written at the top of the exchange file
 // (lexscan::exchangeFilePath()) and appends its result chunks to that file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scanning engine: one pass over a dictionary of two-line records (headword, translation),
 // collecting the Neighbours List (NL), the Whereinto List (WL) and the translations (PT) of the

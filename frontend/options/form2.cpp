@@ -88,7 +88,7 @@ void Form2::applyCaptions(bool italian) {
 void Form2::setUpWindow() {
     loadProgramResources();
     setObjectName(QStringLiteral("Form2"));
-    setWindowIcon(QIcon(programIconPath()));
+    setWindowIcon(programIcon());
     setFont(ui::msSansSerif(ui::kNormalPoints));
     setFixedSize(pixels(kClientWidthTwips), pixels(kClientHeightTwips));
 }

@@ -30,6 +30,18 @@ private slots:
         QCOMPARE(picture.height(), pixels);
         QCOMPARE(picture.deviceIndependentSize(), QPixmap(path).deviceIndependentSize());
     }
+
+    // A window manager at scale 1.5 or 2 asks for 48 or 64 pixels; a 32 pixel icon is blurred.
+    void windowIconHasLargeSizes_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("32") << 32;
+        QTest::newRow("48") << 48;
+        QTest::newRow("64") << 64;
+    }
+    void windowIconHasLargeSizes() {
+        QFETCH(int, size);
+        QCOMPARE(programIcon().pixmap(QSize(size, size)).size(), QSize(size, size));
+    }
 };
 
 QTEST_MAIN(ProgramResourcesTest)

@@ -84,7 +84,7 @@ Form1::~Form1() = default;
 void Form1::setUpWindow() {
     loadProgramResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(programIconPath()));
+    setWindowIcon(programIcon());
     setFont(ui::msSansSerif(ui::kNormalPoints));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));

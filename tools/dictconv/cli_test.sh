@@ -34,6 +34,7 @@ expect 2 'usage:' unknown a b c d
 expect 0 'dictconv tsv' --help
 expect 1 'cannot read index file' "$dir/missing.index" "$dir/missing.dict.dz" "$dir/out.txt"
 expect 1 'cannot read .ifo file' stardict "$dir/missing.ifo" "$dir/out.txt"
+expect 1 'not a regular file' dictd "$dir/fifo" "$dir/fifo" "$dir/out.txt" # must not wait on it
 expect 0 'Wrote' tsv "$dir/in.tsv" "$dir/out.txt"
 expect 0 'no problems' check "$dir/clean.txt"
 expect 1 'odd number of lines' check "$dir/bad.txt"

@@ -5,14 +5,14 @@
 namespace {
 
 struct TextCase {
-    const char* input;
+    std::string_view input;
     const char* expected;
 };
 
 TEST(EntryText, CleansHeadwords) {
     const TextCase cases[] = {
         {"casa", "CASA"}, {"  die suppe\t", "DIE SUPPE"}, {"ca\r\nsa\r", "CASA"},
-        {" \t ", ""},     {"straße", "STRAßE"},
+        {" \t ", ""},     {"straße", "STRAßE"},           {std::string_view("ca\0sa", 5), "CA SA"},
     };
     for (const TextCase& c : cases)
         EXPECT_EQ(dictconv::cleanHeadword(c.input), c.expected);
@@ -38,7 +38,7 @@ TEST(EntryText, SkipsReservedAndMetadataHeadwords) {
 }
 
 struct TranslationCase {
-    const char* body;
+    std::string_view body;
     const char* headword;
     const char* expected;
 };
@@ -56,6 +56,8 @@ TEST(EntryText, JoinsTheTranslationOntoOneLine) {
         {"casa\n", "CASA", ""},
         {"", "CASA", ""},
         {"house\nbuilding\n", "CASA", "house; building"},
+        // A NUL byte would break the output file for readers that stop at it.
+        {std::string_view("casa\nhouse\0home\n", 16), "CASA", "house home"},
     };
     for (const TranslationCase& c : cases) {
         EXPECT_EQ(dictconv::entryTranslation(c.body, c.headword), c.expected) << c.body;

@@ -85,7 +85,10 @@ SessionChecks::Exchange SessionChecks::readExchange() const {
         if (e.pages.isEmpty() || line.startsWith('_') || line.startsWith('=') || blank(line))
             continue;
         const QString text = decode(line, cp1252);
-        if (e.queryWord == QLatin1String("*") || text.startsWith(e.root)) e.pages.last() << text;
+        if (e.queryWord == QLatin1String("*") || text.startsWith(e.root))
+            e.pages.last() << text;
+        else if (e.pages.size() == 1)
+            e.firstWhereinto << text;
     }
     return e;
 }
@@ -138,8 +141,9 @@ QString SessionChecks::after() {
             nlAll_ = last_.queryWord == QLatin1String("*");
         }
     }
-    for (QString fault : {checkNeighbours(), checkHistory(), checkPages(),
-                          checkCaption(rewritten, judged), checkColour(rewritten, judged)})
+    for (QString fault :
+         {checkSearchLists(rewritten, judged), checkNeighbours(), checkHistory(), checkPages(),
+          checkCaption(rewritten, judged), checkColour(rewritten, judged)})
         if (!fault.isEmpty()) return fault;
     return QString();
 }
@@ -159,6 +163,24 @@ QString SessionChecks::checkNeighbours() const {
         if (!nl->item(i)->text().startsWith(nlRoot_))
             return QStringLiteral("NL item \"%1\" does not begin with the root \"%2\"")
                 .arg(nl->item(i)->text(), nlRoot_);
+    return QString();
+}
+
+// After a search NL and WL show the lines of the first chunk that the request asked for,
+// whatever arrived while they were read.
+QString SessionChecks::checkSearchLists(bool rewritten, bool judged) const {
+    if (!rewritten || !judged) return QString();
+    const MainControls& c = w_.controls();
+    const bool nl = last_.mode == QLatin1String("1") || last_.mode == QLatin1String("3");
+    const bool wl = last_.mode == QLatin1String("2") || last_.mode == QLatin1String("3");
+    if (nl && items(c.ListZ) != last_.pages.value(0))
+        return QStringLiteral("NL holds %1 items, not the %2 of the first chunk")
+            .arg(c.ListZ->count())
+            .arg(last_.pages.value(0).size());
+    if (wl && items(c.ListY) != last_.firstWhereinto)
+        return QStringLiteral("WL holds %1 items, not the %2 of the first chunk")
+            .arg(c.ListY->count())
+            .arg(last_.firstWhereinto.size());
     return QString();
 }
 

@@ -49,10 +49,12 @@ private:
     struct Exchange {
         QString queryWord, root, mode;
         QList<QStringList> pages;
+        QStringList firstWhereinto; // the WL lines of the first chunk
     };
     Exchange readExchange() const;
     QString checkEnd() const;
     QString checkNeighbours() const;
+    QString checkSearchLists(bool rewritten, bool judged) const;
     QString checkHistory() const;
     QString checkPages();
     QString checkCaption(bool rewritten, bool judged);

@@ -54,6 +54,11 @@ TEST_F(Check, ReportsEachProblemWithItsLine) {
         {"Windows-1252 upper case", "\xC0\n\xE0\n\xE0\nx\n", ":3: headword", 1},
         {"ß stays", "STRAßE\ns\n", "no problems", 0},
         {"Windows-1252 µ stays", "\xB5\nm\n\xC0\nx\n", "no problems", 0},
+        // Sixteen bytes are looked at together: sequences cut, complete and doubled at the edge.
+        {"two-byte sequence across 16 bytes",
+         "\xC0\nABCDEFGHIJKLMNO\xC3X\n\xC1\nABCDEFGHIJKLMNO\xC3\x84\x84XYZABCDEFGHIJ\n\xC2\n"
+         "ABCDEFGHIJKLMNO\xC3\x84Z\n",
+         ":6: UTF-8 text in a Windows-1252", 1},
     };
     for (const Problem& c : cases) {
         SCOPED_TRACE(c.name);

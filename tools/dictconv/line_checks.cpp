@@ -38,7 +38,9 @@ void LineChecks::add(const CheckedLine& line) {
     if (line.length > longLineLimit) {
         problem(Long, "line longer than 1 MB (" + std::to_string(line.length) + " bytes)");
     }
-    const TextKind kind = line.plainAscii ? TextKind::Ascii : textKind(line.text);
+    const TextKind kind = line.plainAscii ? TextKind::Ascii
+                          : line.utf8     ? TextKind::Utf8
+                                          : textKind(line.text);
     switch (kind) {
     case TextKind::Ascii:
         break;

@@ -16,6 +16,7 @@ struct CheckedLine {
     bool nul = false;
     bool loneCr = false;
     bool plainAscii = false; // known to be ASCII without NUL or CR
+    bool utf8 = false;       // known to be well-formed UTF-8 beyond ASCII
 };
 
 // The checks of each line, in file order, and of the file as a whole.

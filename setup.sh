@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets Vocabrix up on a Debian 12 machine: installs the missing packages, configures and builds.
 # Safe to run again at any time; it only does what is still missing.
 #

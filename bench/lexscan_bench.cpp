@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scanner benchmark: times liblexscan.so's MYFUNC on one dictionary against wc -l, grep and
 // rg on the same file, in the same run, and reports medians and ratios to wc -l.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A made-up sorted dictionary shaped like the German-English one: upper-case headwords of about
 // 16 bytes (HAUS among them, at the start and inside), translation lines of about 195 bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times whole searches against the scanner alone, in one run on one dictionary:
 //   vocabrix_search_bench --dictionary <file.txt> [--runs N]
 //   vocabrix_search_bench --smoke      (a small made-up dictionary, one run)

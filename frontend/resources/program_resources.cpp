@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_resources.h"
 
 // The pictures live in a static library, so they must be registered by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dictconv: makes and checks Vocabrix's two-line dictionaries.
 #include "check.h"
 #include "convert.h"

@@ -60,20 +60,7 @@ ConvertResult writeDictionary(std::vector<Record> records, const std::string& so
 
     OutputFile out(outputPath);
     ConvertResult result;
-    std::string buffer;
-    for (const Record& record : records) {
-        buffer += record.headword;
-        buffer += '\n';
-        buffer += record.translation;
-        buffer += '\n';
-        if (buffer.size() >= (1u << 20)) {
-            out.write(buffer);
-            result.bytes += buffer.size();
-            buffer.clear();
-        }
-    }
-    out.write(buffer);
-    result.bytes += buffer.size();
+    result.bytes = writeRecords(out, records);
     out.commit();
     result.headwords = records.size();
     return result;

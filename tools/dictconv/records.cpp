@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records.h"
 
+#include "output_file.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -46,6 +48,24 @@ std::vector<Record> sortAndMerge(std::vector<Record> records) {
         first = last;
     }
     return merged;
+}
+
+std::uint64_t writeRecords(OutputFile& out, const std::vector<Record>& records) {
+    std::uint64_t written = 0;
+    std::string buffer;
+    for (const Record& record : records) {
+        buffer += record.headword;
+        buffer += '\n';
+        buffer += record.translation;
+        buffer += '\n';
+        if (buffer.size() >= (std::size_t{1} << 20)) {
+            out.write(buffer);
+            written += buffer.size();
+            buffer.clear();
+        }
+    }
+    out.write(buffer);
+    return written + buffer.size();
 }
 
 } // namespace dictconv

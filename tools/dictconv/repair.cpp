@@ -110,18 +110,7 @@ RepairSummary repairDictionary(const std::filesystem::path& input,
         repairer.records(splitLines(readPlainFile(input, "dictionary")));
 
     OutputFile out(output);
-    std::string buffer;
-    for (const Record& record : records) {
-        buffer += record.headword;
-        buffer += '\n';
-        buffer += record.translation;
-        buffer += '\n';
-        if (buffer.size() >= (std::size_t{1} << 20)) {
-            out.write(buffer);
-            buffer.clear();
-        }
-    }
-    out.write(buffer);
+    writeRecords(out, records);
     out.commit();
     report << "Wrote " << output.string() << ": " << records.size() << " headwords; "
            << repairer.done() << "; " << repairer.unrepaired() << " problems left\n";

@@ -3,7 +3,7 @@
 #include "form1.h"
 
 #include "dictionary_search.h"
-#include "form2.h"
+#include "options_window.h"
 #include "user_prompts.h"
 
 void Form1::CmdEsci_Click() {
@@ -20,8 +20,5 @@ void Form1::Form_Unload() {
 }
 
 void Form1::mOpzioni_Click() {
-    Form2& options = Form2::instance();
-    options.show(); // modeless and without an owner
-    options.raise();
-    options.activateWindow();
+    options::showWindow();
 }

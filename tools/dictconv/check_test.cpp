@@ -54,11 +54,10 @@ TEST_F(Check, ReportsEachProblemWithItsLine) {
         {"Windows-1252 upper case", "\xC0\n\xE0\n\xE0\nx\n", ":3: headword", 1},
         {"ß stays", "STRAßE\ns\n", "no problems", 0},
         {"Windows-1252 µ stays", "\xB5\nm\n\xC0\nx\n", "no problems", 0},
-        // Sixteen bytes are looked at together: sequences cut, complete and doubled at the edge.
-        {"two-byte sequence across 16 bytes",
-         "\xC0\nABCDEFGHIJKLMNO\xC3X\n\xC1\nABCDEFGHIJKLMNO\xC3\x84\x84XYZABCDEFGHIJ\n\xC2\n"
-         "ABCDEFGHIJKLMNO\xC3\x84Z\n",
-         ":6: UTF-8 text in a Windows-1252", 1},
+        {"NUL amid a line over 64 bytes", "A\n" + std::string(100, 'x') + '\0' + "y\n",
+         ":2: NUL byte", 1},
+        {"line across reads", "A\n" + std::string(300000, 'x') + "\xE8\n",
+         ":2: bytes that are not UTF-8", 1},
     };
     for (const Problem& c : cases) {
         SCOPED_TRACE(c.name);

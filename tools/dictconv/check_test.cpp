@@ -54,8 +54,8 @@ TEST_F(Check, ReportsEachProblemWithItsLine) {
         {"Windows-1252 upper case", "\xC0\n\xE0\n\xE0\nx\n", ":3: headword", 1},
         {"ß stays", "STRAßE\ns\n", "no problems", 0},
         {"Windows-1252 µ stays", "\xB5\nm\n\xC0\nx\n", "no problems", 0},
-        {"NUL amid a line over 64 bytes", "A\n" + std::string(100, 'x') + '\0' + "y\n",
-         ":2: NUL byte", 1},
+        {"NUL amid a line over 64 bytes",
+         "A\n" + std::string(100, 'x') + '\0' + std::string(100, 'y') + "\n", ":2: NUL byte", 1},
         {"line across reads", "A\n" + std::string(300000, 'x') + "\xE8\n",
          ":2: bytes that are not UTF-8", 1},
     };

@@ -58,7 +58,7 @@ sleep 1.5
 xdotool type --delay 20 italiano_inglese.txt
 xdotool key Return
 sleep 1.5
-click 300 50 # the query box
+# No click: the query box has the focus once the dictionary is chosen.
 xdotool type --delay 20 "$word"
 xdotool key Return
 sleep 2

@@ -5,6 +5,7 @@
 #include "search_widgets.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -214,7 +215,10 @@ private slots:
         if (kind == "pipe") QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         if (kind == "device") path = "/dev/null";
         Window w;
-        if (change) w.choose(good);
+        if (change) {
+            w.choose(good);
+            w->Sbianca->click(); // the standing pin shows
+        }
         if (oldPipe) {
             path = good;
             QVERIFY(QFile::remove(path));
@@ -228,6 +232,11 @@ private slots:
         QCOMPARE(w->mOpen->isEnabled(), !kept);
         if (!kept) {
             QVERIFY(!w->mChange->isEnabled() && !w->Parola->isEnabled());
+            // Back to the start: nothing is shown that could not be used.
+            for (const char* name :
+                 {"Sbianca", "Puntina", "PuntinaOK", "CmdBack", "CmdForw", "CmdPagP", "CmdPagN"})
+                QVERIFY2(w.widget()->findChild<QWidget*>(name)->isHidden(), name);
+            QVERIFY(!w->Sbianca->isChecked());
             return;
         }
         w.search("casa");

@@ -2,6 +2,7 @@
 #include "search_test_support.h"
 #include "search_widgets.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -9,6 +10,8 @@
 #include <QTest>
 
 using namespace search_test;
+
+Q_DECLARE_METATYPE(TextEncoding)
 
 namespace {
 
@@ -42,8 +45,8 @@ private slots:
     }
     void cleanup() { resetOptions(); }
 
-    // Pasted into the query box, then FIND: line breaks, tabs and blanks around the word go,
-    // every other character is searched as it is.
+    // Pasted into the query box, then FIND: line breaks and spaces around the word go, every
+    // other character is searched as it is.
     void pasted_data() {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("queryWord");
@@ -51,13 +54,13 @@ private slots:
         QTest::newRow("10,000 letters, none found")
             << QString(10000, 'x') << QString(10000, 'X') << QString(6, ' ');
         QTest::newRow("10,000 letters, found") << longWord.toLower() << longWord << "long";
-        // A one-line box shows a tab badly: pasted tabs go, as line breaks do.
         QTest::newRow("tab inside") << "ca\tsa"
-                                    << "CASA"
-                                    << "house, home";
+                                    << "CA\tSA"
+                                    << "tab";
         QTest::newRow("tabs around") << "\tcasa \t"
-                                     << "CASA"
-                                     << "house, home";
+                                     << "\tCASA \t" << QString(6, ' ');
+        QTest::newRow("tab only: not blank") << "\t"
+                                             << "\t" << QString(6, ' ');
         QTest::newRow("NUL inside")
             << QString::fromUtf8("ca\0sa", 5) << QString::fromUtf8("CA\0SA", 5) << "nul";
         QTest::newRow("ESC inside") << "ca\x1bsa"
@@ -81,6 +84,50 @@ private slots:
         QCOMPARE(isQueryRed(w->Parola), answer == QString(6, ' '));
         QVERIFY(w.prompts.messages.isEmpty());
         QCOMPARE(QString::fromUtf8(requestLine(1)), queryWord);
+    }
+
+    void doubleClickedHeadwordKeepsItsTab() {
+        QList<Entry> sorted = italianEntries();
+        sorted.insert(1, {"CA\tSA", "tab"});
+        Window w;
+        w.choose(writeDictionary(dicts_, "sorted.txt", sorted));
+        w.search("casa");
+        const int row = items(w->ListZ).indexOf("CA\tSA");
+        QVERIFY(row >= 0);
+        doubleClick(w->ListZ, row);
+        QCOMPARE(w->Parola->text(), QString("CA\tSA"));
+        QCOMPARE(w->Risposta->toPlainText(), QString("tab"));
+    }
+
+    // "??" and "?A" are what a stand-in for each unwritable character would find.
+    void wordTheDictionaryCannotHold_data() {
+        QTest::addColumn<TextEncoding>("encoding");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("queryWord");
+        QTest::newRow("Cyrillic, Windows-1252") << TextEncoding::Windows1252 << "дд"
+                                                << "дд"; // no upper case in the code page
+        const QString lone(QChar(0xD800));
+        QTest::newRow("lone surrogate, UTF-8") << TextEncoding::Utf8 << lone + "a" << lone + "A";
+    }
+    void wordTheDictionaryCannotHold() {
+        QFETCH(TextEncoding, encoding);
+        QFETCH(QString, typed);
+        QFETCH(QString, queryWord);
+        const QList<Entry> entries{{"??", "questions"}, {"?A", "question a"}, {"CAFÉ", "coffee"}};
+        Window w;
+        w.choose(writeDictionary(dicts_, "stand-ins.txt", entries, encoding));
+        w.search("café");
+        const QByteArray exchange = exchangeBytes();
+        w->Parola->setText(typed);
+        w.pressEnter();
+        QCOMPARE(w->Parola->text(), queryWord);
+        QCOMPARE(w->Risposta->toPlainText(), QString(6, ' '));
+        QVERIFY(isQueryRed(w->Parola));
+        QCOMPARE(w->ListZ->count() + w->ListY->count(), 0);
+        QCOMPARE(w->Sbianca->text(), QString("Keep current NL (0) and WL (0)"));
+        QCOMPARE(items(w->Storia), (QStringList{"CAFÉ", queryWord}));
+        QCOMPARE(exchangeBytes(), exchange); // the scanner was not asked
+        QVERIFY(w.prompts.messages.isEmpty());
     }
 };
 

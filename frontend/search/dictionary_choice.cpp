@@ -73,6 +73,10 @@ void DictionarySearch::OpenDictionary() {
         DictFileName.clear();
         nomepurobreve->setText(QStringLiteral("-"));
         LabIng->setText(texts::queryCaption(settings::italian(), nomepurobreve->text()));
+        Sbianca->setChecked(false);
+        for (QWidget* control : std::initializer_list<QWidget*>{Sbianca, Puntina, PuntinaOK,
+                                                                CmdBack, CmdForw, CmdPagP, CmdPagN})
+            control->hide();
         mChange->setEnabled(false);
         mOpen->setEnabled(true);
         return;
@@ -101,6 +105,8 @@ void DictionarySearch::OpenDictionary() {
     Sbianca->setEnabled(true);
     Puntina->show();
     mChange->setEnabled(true);
+    // Typing goes to the query box at once, not to whatever held the focus (EXIT at start).
+    Parola->setFocus();
 }
 
 void DictionarySearch::mOpen_Click() {

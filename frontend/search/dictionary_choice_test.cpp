@@ -29,6 +29,7 @@ void checkSearchingState(Window& w, bool nl) {
     QVERIFY(!w->CmdForw->isHidden() && !w->CmdForw->isEnabled());
     QVERIFY(!w->Sbianca->isHidden() && w->Sbianca->isEnabled() && !w->Sbianca->isChecked());
     QVERIFY(!w->Puntina->isHidden() && w->PuntinaOK->isHidden());
+    QCOMPARE(w.widget()->focusWidget(), w->Parola); // typing goes to the query box
 }
 
 } // namespace

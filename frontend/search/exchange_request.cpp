@@ -37,6 +37,13 @@ ExchangeProblem writeRequest(const QString& exchangePath, const SearchRequest& r
         p.detail = QStringLiteral("a request value holds a line break");
         return p;
     }
+    // A stand-in such as '?' would search another word.
+    if (!encodable(request.queryWord, encoding) || !encodable(request.root, encoding)) {
+        ExchangeProblem p;
+        p.kind = ExchangeProblem::Kind::System;
+        p.detail = QStringLiteral("a request value has no bytes in the dictionary's encoding");
+        return p;
+    }
     ExchangeProblem problem;
     const int fd = openExchangeFile(exchangePath, ExchangeAccess::Write, &problem);
     if (fd < 0) return problem;

@@ -41,6 +41,11 @@ private slots:
             << "/d/a.txt"
             << "HOU\rSE"
             << "HO" << SearchMode::Both << TextEncoding::Utf8 << QByteArray();
+        // A stand-in '?' would search another word.
+        QTest::newRow("word without Windows-1252 bytes")
+            << "/d/a.txt"
+            << "ДА"
+            << "Д" << SearchMode::Neighbours << TextEncoding::Windows1252 << QByteArray();
     }
     void request() {
         QFETCH(QString, path);

@@ -38,10 +38,13 @@ private slots:
         QCOMPARE(w->Storia->currentRow(), 2);
         QVERIFY(buttonsAre(w, true, false));
 
+        w->CmdPagN->show(); // as on a long NL's first page
+        w->CmdPagP->show();
         w->CmdBack->click();
         QCOMPARE(w->Parola->text(), QString("CANE"));
         QCOMPARE(w->Risposta->toPlainText(), QString());
         QCOMPARE(w->ListZ->count() + w->ListY->count(), 0);
+        QVERIFY(w->CmdPagN->isHidden() && !w->CmdPagP->isHidden());
         QVERIFY(buttonsAre(w, true, true));
 
         w->CmdBack->click();
@@ -71,23 +74,35 @@ private slots:
         QVERIFY(buttonsAre(w, true, false));
     }
 
+    // stored: entries already in the history, the last one selected.
     void recordsEachWordOnce_data() {
+        QTest::addColumn<QStringList>("stored");
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QStringList>("history");
         QTest::addColumn<int>("cursor");
-        QTest::newRow("same word twice") << QStringList{"casa", "casa"} << QStringList{"CASA"} << 0;
-        QTest::newRow("other case") << QStringList{"casa", "CaSa"} << QStringList{"CASA"} << 0;
-        QTest::newRow("blanks around") << QStringList{"casa", " casa "} << QStringList{"CASA"} << 0;
+        QTest::newRow("same word twice")
+            << QStringList{} << QStringList{"casa", "casa"} << QStringList{"CASA"} << 0;
+        QTest::newRow("other case")
+            << QStringList{} << QStringList{"casa", "CaSa"} << QStringList{"CASA"} << 0;
+        QTest::newRow("blanks around")
+            << QStringList{} << QStringList{"casa", " casa "} << QStringList{"CASA"} << 0;
         QTest::newRow("known word: the cursor stays")
-            << QStringList{"casa", "cane", "casa"} << QStringList{"CASA", "CANE"} << 1;
-        QTest::newRow("blank word") << QStringList{"casa", "  "} << QStringList{"CASA"} << 0;
+            << QStringList{} << QStringList{"casa", "cane", "casa"} << QStringList{"CASA", "CANE"}
+            << 1;
+        QTest::newRow("blank word")
+            << QStringList{} << QStringList{"casa", "  "} << QStringList{"CASA"} << 0;
+        QTest::newRow("stored with blanks around")
+            << QStringList{" CASA "} << QStringList{"casa"} << QStringList{" CASA "} << 0;
     }
     void recordsEachWordOnce() {
+        QFETCH(QStringList, stored);
         QFETCH(QStringList, typed);
         QFETCH(QStringList, history);
         QFETCH(int, cursor);
         Window w;
         w.choose(dict_);
+        w->Storia->addItems(stored);
+        w->Storia->setCurrentRow(int(stored.size()) - 1);
         for (const QString& word : typed)
             w.search(word);
         QCOMPARE(items(w->Storia), history);

@@ -45,6 +45,12 @@ private slots:
                                          << "H"
                                          << "HO31999"
                                          << "HO39999" << 8001 << QStringList{} << "aitch";
+        QTest::newRow("translation on page 2: not shown")
+            << "ho39999"
+            << "0"
+            << "H"
+            << "HO31999"
+            << "HO39999" << 8001 << QStringList{} << "      ";
         QTest::newRow("NL and WL") << "ho"
                                    << "100"
                                    << "HO00000"

@@ -146,7 +146,9 @@ private slots:
     void clearIgnoresTheKeepBox() {
         Window w;
         w.choose(dict_);
+        w.search("cane");
         w.search("casa");
+        w->CmdBack->click();
         w->Sbianca->click();
         w->CmdPagP->show();
         w->CmdClear->click();
@@ -156,7 +158,9 @@ private slots:
         QVERIFY(!w->ListZ->isEnabled() && !w->ListY->isEnabled());
         QVERIFY(w->CmdPagN->isHidden() && w->CmdPagP->isHidden());
         QVERIFY(w->Sbianca->isChecked());
-        QCOMPARE(items(w->Storia), QStringList{"CASA"});
+        QCOMPARE(items(w->Storia), (QStringList{"CANE", "CASA"}));
+        QCOMPARE(w->Storia->currentRow(), 0);
+        QVERIFY(!w->CmdBack->isEnabled() && w->CmdForw->isEnabled());
         QCOMPARE(w->HistoryFlag, qint16(0));
         w.search("cane"); // lists come back with the next search
         QVERIFY(w->ListZ->isEnabled() && w->ListY->isEnabled());

@@ -18,8 +18,6 @@ bool isBlank(const QString& text) {
 }
 
 QString queryWordFrom(const QString& typed, TextEncoding encoding) {
-    // A one-line box shows a pasted tab badly, and a line break would split the request's lines.
-    QString word = withoutLineBreaks(typed);
-    word.remove(u'\t');
-    return trimmedBlanks(upperCased(word, encoding));
+    // A line break would split the request's lines; every other character is searched as typed.
+    return trimmedBlanks(upperCased(withoutLineBreaks(typed), encoding));
 }

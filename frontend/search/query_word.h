@@ -12,6 +12,6 @@ QString trimmedBlanks(const QString& text);
 // Empty or only space characters.
 bool isBlank(const QString& text);
 
-// QW from the query box's text: line breaks and tabs of a paste removed, upper-cased one
-// character to one in the dictionary's encoding, blanks trimmed.
+// QW from the query box's text: line breaks of a paste removed, upper-cased one character to
+// one in the dictionary's encoding, spaces trimmed; tabs stay, as in the dictionary's lines.
 QString queryWordFrom(const QString& typed, TextEncoding encoding);

@@ -15,6 +15,7 @@
 #include "search_session.h"
 #include "search_widgets.h"
 #include "settings.h"
+#include "text_encoding.h"
 #include "user_prompts.h"
 
 #include <QCheckBox>
@@ -230,8 +231,16 @@ void DictionarySearch::DoSearch() {
     QueryRoot = queryRoot(queryWord, settings::rootPercentText());
     const SearchMode mode = searchMode(Sbianca->isChecked(), settings::nlOn(), settings::wlOn(),
                                        characterCount(QueryRoot));
-    if (!writeSearchRequest(*this, {DictPath, queryWord, QueryRoot, mode})) return;
+    // No headword can hold a character the dictionary's encoding has no bytes for (the root is
+    // the word's beginning): the search finds nothing without asking the scanner.
+    const bool writable = encodable(queryWord, session().encoding);
+    if (writable && !writeSearchRequest(*this, {DictPath, queryWord, QueryRoot, mode})) return;
     if (fillsNeighbours(mode)) showNeighboursCaption(*this, queryWord);
+    if (!writable) {
+        NLPage = 1;
+        showResults(*this, queryWord);
+        return;
+    }
 
     if (runScanner(*this) != ScanOutcome::Done) return;
 

@@ -178,6 +178,16 @@ private slots:
         QCOMPARE(w->Sbianca->text(), QString("Keep current NL (5) and WL (1)"));
     }
 
+    // A root too long for the caption is in its tool tip, until a search with a short one.
+    void neighboursCaptionToolTip() {
+        Window w;
+        w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
+        w.search(QString(80, 'c'));
+        QCOMPARE(w->LabVediAnche->toolTip(), QString(40, 'C'));
+        w.search("casa");
+        QCOMPARE(w->LabVediAnche->toolTip(), QString());
+    }
+
     void duplicatesShowTheLastTranslation() {
         QList<Entry> entries = italianEntries();
         entries.insert(3, {"CASA", "dwelling"});

@@ -102,6 +102,13 @@ TextEncoding detectFileEncoding(const QString& path) {
     return detectEncoding(sample, sample.size() == sampleSize && !file.atEnd());
 }
 
+bool encodable(const QString& text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Utf8) return text.isValidUtf16();
+    for (const char32_t c : text.toUcs4())
+        if (byte1252(c) < 0) return false;
+    return true;
+}
+
 QByteArray encodeText(const QString& text, TextEncoding encoding) {
     if (encoding == TextEncoding::Utf8) return text.toUtf8();
     QByteArray bytes;

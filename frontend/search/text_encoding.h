@@ -20,7 +20,12 @@ TextEncoding detectFileEncoding(const QString& path);
 // In Windows-1252 a character whose upper case the code page cannot hold keeps its form (µ).
 QString upperCased(const QString& text, TextEncoding encoding);
 
-// Windows-1252 writes characters it has no byte for as '?'.
+// Whether every character has bytes in the encoding: Windows-1252 holds few, and UTF-8 no lone
+// surrogate. What cannot be written can match nothing in the dictionary.
+bool encodable(const QString& text, TextEncoding encoding);
+
+// Windows-1252 writes characters it has no byte for as '?'; check encodable() first where a
+// stand-in would change the meaning.
 QByteArray encodeText(const QString& text, TextEncoding encoding);
 QString decodeText(const char* data, qsizetype size, TextEncoding encoding);
 inline QString decodeText(QByteArrayView bytes, TextEncoding encoding) {

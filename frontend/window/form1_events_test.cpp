@@ -189,10 +189,13 @@ void Form1EventsTest::searchThroughTheWindow() {
     QFile file(dictionary);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("CASA\nhouse\nCASALE\nfarm\n") > 0);
     file.close();
+    form_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     prompts_.answers.append({dictionary, {}});
     form_->mOpen->trigger();
-    QTest::keyClicks(form_->Parola, QStringLiteral("casa"));
-    QTest::keyClick(form_->Parola, Qt::Key_Return);
+    // Typed straight after the choice, with no click: the keys go where the focus is.
+    QTest::keyClicks(nullptr, QStringLiteral("casa"));
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
     QCOMPARE(form_->Risposta->toPlainText(), QStringLiteral("house"));
     QCOMPARE(form_->ListZ->count(), 2);
     QCOMPARE(form_->Storia->count(), 1);

@@ -150,7 +150,8 @@ bool mapCount(const std::string& path, std::size_t& lines) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     const auto size = static_cast<std::size_t>(::lseek(fd, 0, SEEK_END));
-    void* map = size > 0 ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0) : nullptr;
+    void* map =
+        size > 0 ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0) : nullptr;
     ::close(fd);
     if (map == MAP_FAILED) return false;
     lines = 0;

@@ -54,11 +54,13 @@ bool parse(const QStringList& args, Options& options) {
     return options.smoke || !options.dictionaries.isEmpty();
 }
 
-// HAUS and its neighbours, then 40,000 more headwords so that "*" needs two pages.
+// HAUS and its neighbours, then 40,000 more headwords so that "*" needs two pages, and one
+// headword with UNG inside.
 QString writeSmokeDictionary(const QTemporaryDir& dir) {
     QByteArray bytes = "BAUHAUS\nbuilding school\nHAUS\nhouse\nHAUSTIER\npet\n";
     for (int i = 0; i < 40000; ++i)
         bytes += "WORT" + QByteArray::number(100000 + i) + "\nword\n";
+    bytes += "ZEITUNG\nnewspaper\n"; // a WL line for UNG
     const QString path = dir.filePath("smoke.txt");
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};

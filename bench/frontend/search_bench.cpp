@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -72,11 +73,33 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-double timeMs(const std::function<void()>& work) {
+// This process's CPU time in ms: less disturbed than wall time by other work on the machine.
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+struct Time {
+    double wall = 0;
+    double cpu = 0;
+};
+
+Time timeMs(const std::function<void()>& work) {
     QElapsedTimer timer;
+    const double cpuStart = cpuMs();
     timer.start();
     work();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    return {static_cast<double>(timer.nsecsElapsed()) / 1e6, cpuMs() - cpuStart};
+}
+
+Time median(const std::vector<Time>& times) {
+    std::vector<double> wall, cpu;
+    for (const Time& t : times) {
+        wall.push_back(t.wall);
+        cpu.push_back(t.cpu);
+    }
+    return {median(wall), median(cpu)};
 }
 
 // Chunks in the exchange file of the last search.
@@ -108,8 +131,8 @@ double peakMb() {
 }
 
 struct Figures {
-    double scan = 0;
-    double search = 0;
+    Time scan;
+    Time search;
     int nlItems = 0;
     int wlItems = 0;
     double peak = 0;
@@ -121,7 +144,7 @@ public:
         : w_(search), dictionary_(dictionary) {}
 
     // The scanner alone on the request the search would write.
-    double scanAlone(const QString& word) {
+    Time scanAlone(const QString& word) {
         const QString root = queryRoot(word, QStringLiteral("50"));
         const SearchMode mode = searchMode(false, true, true, characterCount(root));
         QString error;
@@ -132,13 +155,13 @@ public:
         return timeMs([&] { w_.session().scanner().call(0); });
     }
 
-    double wholeSearch(const QString& word) {
+    Time wholeSearch(const QString& word) {
         w_.Parola->setText(word);
         return timeMs([&] { w_.Parola_KeyPress(13); });
     }
 
     Figures measure(const QString& word, int runs) {
-        std::vector<double> scans, searches;
+        std::vector<Time> scans, searches;
         w_.Parola->setText(QStringLiteral("ZZZ"));
         w_.Parola_KeyPress(13); // the lists of the query before go
         resetPeak();
@@ -150,8 +173,8 @@ public:
     }
 
     // A page change to the last page of the last search.
-    double lastPage(int runs, int pages) {
-        std::vector<double> times;
+    Time lastPage(int runs, int pages) {
+        std::vector<Time> times;
         for (int i = 0; i < runs; ++i) {
             w_.NLPage = static_cast<qint16>(pages - 1);
             times.push_back(timeMs([&] { w_.CmdPagN_Click(); }));
@@ -165,8 +188,10 @@ private:
 };
 
 void printRow(const char* what, const Figures& f) {
-    std::printf("%-6s %10.1f %13.1f %8.2fx %9.1f %9d %9d %9.0f\n", what, f.scan, f.search,
-                f.search / f.scan, f.search - f.scan, f.nlItems, f.wlItems, f.peak);
+    std::printf("%-6s %8.1f %8.1f %6.2fx %7.1f | %8.1f %8.1f %6.2fx %7.1f | %8d %8d %7.0f\n", what,
+                f.scan.wall, f.search.wall, f.search.wall / f.scan.wall,
+                f.search.wall - f.scan.wall, f.scan.cpu, f.search.cpu, f.search.cpu / f.scan.cpu,
+                f.search.cpu - f.scan.cpu, f.nlItems, f.wlItems, f.peak);
 }
 
 // Every query on one dictionary, then its table; false when a search did not run through.
@@ -193,29 +218,34 @@ bool benchDictionary(const QString& dictionary, int runs) {
     const Figures ung = bench.measure(QStringLiteral("UNG"), runs);
     const Figures all = bench.measure(QStringLiteral("*"), runs);
     const int pages = chunkCount();
-    const double page = bench.lastPage(runs, pages);
+    const Time page = bench.lastPage(runs, pages);
     if (!prompts.messages.isEmpty() || prompts.endCalls > 0 || haus.nlItems == 0 ||
         ung.wlItems == 0 || all.nlItems == 0 || window.ListZ->count() == 0) {
         std::fprintf(stderr, "a search did not run through\n");
         return false;
     }
 
-    std::printf("dictionary: %s, median of %d runs, times in ms, peak resident size in MB\n",
+    std::printf("dictionary: %s, median of %d runs, times in ms (wall | CPU of this process), "
+                "peak resident size in MB\n",
                 qPrintable(dictionary), runs);
-    std::printf("%-6s %10s %13s %9s %9s %9s %9s %9s\n", "query", "scan", "whole search", "ratio",
-                "fill", "NL items", "WL items", "peak MB");
+    std::printf("%-6s %8s %8s %7s %7s | %8s %8s %7s %7s | %8s %8s %7s\n", "query", "scan", "whole",
+                "ratio", "fill", "scan", "whole", "ratio", "fill", "NL items", "WL items", "peak");
     printRow("HAUS", haus);
     printRow("UNG", ung);
     printRow("*", all);
-    std::printf("page change to the last page (%d) of \"*\": %.1f ms, %.2fx the scan of \"*\" "
-                "(%d NL items)\n",
-                pages, page, page / all.scan, window.ListZ->count());
+    std::printf(
+        "page change to the last page (%d) of \"*\": %.1f ms wall, %.2fx the scan of \"*\"; "
+        "%.1f ms CPU, %.2fx (%d NL items)\n",
+        pages, page.wall, page.wall / all.scan.wall, page.cpu, page.cpu / all.scan.cpu,
+        window.ListZ->count());
     const auto met = [](bool yes) { return yes ? "met" : "missed"; };
+    // Wall time, as the user waits it.
     std::printf("targets: whole search <= 1.2x the scan: HAUS %s, UNG %s, * %s; page change "
                 "<= 0.5x the scan: %s; UNG's fill <= 30 ms: %s; peak < 100 MB: %s\n\n",
-                met(haus.search <= 1.2 * haus.scan), met(ung.search <= 1.2 * ung.scan),
-                met(all.search <= 1.2 * all.scan), met(page <= 0.5 * all.scan),
-                met(ung.search - ung.scan <= 30),
+                met(haus.search.wall <= 1.2 * haus.scan.wall),
+                met(ung.search.wall <= 1.2 * ung.scan.wall),
+                met(all.search.wall <= 1.2 * all.scan.wall), met(page.wall <= 0.5 * all.scan.wall),
+                met(ung.search.wall - ung.scan.wall <= 30),
                 met(std::max({haus.peak, ung.peak, all.peak}) < 100));
     return true;
 }

@@ -4,6 +4,8 @@
 #include "long_lines.h"
 #include "text_encoding.h"
 
+#include <algorithm>
+
 ResultLines::ResultLines(QObject* parent) : QAbstractListModel(parent) {}
 
 int ResultLines::rowCount(const QModelIndex& parent) const {
@@ -18,7 +20,8 @@ QVariant ResultLines::data(const QModelIndex& index, int role) const {
 
 void ResultLines::append(QByteArrayView line, TextEncoding encoding) {
     if (runs_.isEmpty() || runs_.last().encoding != encoding) runs_.append({count(), encoding});
-    bytes_.append(line);
+    // Of a line longer than any query only the start is ever decoded; a byte more keeps it cut.
+    bytes_.append(line.first(std::min(line.size(), longestDecoded + 1)));
     ends_.append(bytes_.size());
 }
 

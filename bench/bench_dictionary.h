@@ -19,6 +19,13 @@ struct DictionaryFacts {
 std::string germanEnglishDictionary(const std::string& folder, const std::string& dictd,
                                     const std::string& dictconv);
 
+// Makes folder/deu_eng_1g.txt from the German-English dictionary unless it exists and is newer:
+// each record `copies` times, the first as it is, the others with " 01", " 02", ... after the
+// headword, all sorted by bytes again; dictconv check must pass it. Returns the path, or empty
+// after printing why not.
+std::string repeatedDictionary(const std::string& folder, const std::string& source,
+                               const std::string& dictconv, int copies);
+
 // Makes folder/synthetic_<headwords>.txt unless it exists. Returns the path or empty.
 std::string syntheticDictionary(const std::string& folder, std::size_t headwords);
 

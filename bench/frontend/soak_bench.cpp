@@ -8,12 +8,12 @@
 #include "fake_prompts.h"
 #include "form1.h"
 
+#include "result_list.h"
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -53,7 +53,7 @@ public:
           find_(control<QPushButton>(window, "CmdVai")),
           next_(control<QPushButton>(window, "CmdPagN")),
           previous_(control<QPushButton>(window, "CmdPagP")),
-          neighbours_(control<QListWidget>(window, "ListZ")) {}
+          neighbours_(control<ResultList>(window, "ListZ")) {}
 
     void search(const QString& word) {
         query_->setText(word);
@@ -81,7 +81,7 @@ private:
     QPushButton* find_;
     QPushButton* next_;
     QPushButton* previous_;
-    QListWidget* neighbours_;
+    ResultList* neighbours_;
 };
 
 void report(const char* when, const Session& s, const QElapsedTimer& clock) {

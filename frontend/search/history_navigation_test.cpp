@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(w->Risposta->toPlainText(), QString("waterfall"));
         QCOMPARE(items(w->Storia), (QStringList{"GATTO", "CASCATA", "CANE"}));
         QCOMPARE(w->Storia->currentRow(), 1);
-        QCOMPARE(w->ListZ->currentItem()->text(), QString("CASCATA"));
+        QCOMPARE(w->ListZ->text(w->ListZ->currentRow()), QString("CASCATA"));
     }
 
     void keepsRecordingPastTheIndexLimit() {

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "long_lines.h"
 
-namespace {
-// No character takes more than three bytes per UTF-16 unit, so this many bytes always decode
-// to more units than the longest query.
-constexpr qsizetype longestDecoded = 3 * (longestQuery + 1);
-} // namespace
-
 QString decodeResultLine(QByteArrayView bytes, TextEncoding encoding, bool* cut) {
     *cut = bytes.size() > longestDecoded;
     return decodeText(*cut ? bytes.first(longestDecoded) : bytes, encoding);

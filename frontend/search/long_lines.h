@@ -15,6 +15,10 @@ constexpr qsizetype longestListItem = 1000;
 // The answer box shows at most this many characters of a translation, then an ellipsis.
 constexpr qsizetype longestTranslation = 32767;
 
+// No character takes more than three bytes per UTF-16 unit, so this many bytes always decode
+// to more units than the longest query.
+constexpr qsizetype longestDecoded = 3 * (longestQuery + 1);
+
 // Decodes a result line, or only its start when it is longer than any query could be (cut is
 // then set): the start still holds more than any root, so NL and WL are told apart correctly.
 QString decodeResultLine(QByteArrayView bytes, TextEncoding encoding, bool* cut);

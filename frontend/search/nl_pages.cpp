@@ -11,8 +11,8 @@
 #include "settings.h"
 #include "user_prompts.h"
 
+#include "result_list.h"
 #include <QCheckBox>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -63,15 +63,13 @@ void DictionarySearch::LoadNLPage() {
 
     const bool keptAtStart = Sbianca->isChecked();
     PageReader page(NLPage, {QueryRoot, s.allHeadwords}, s.encoding);
-    ListBatch neighbours(ListZ);
-    QString text;
-    bool cut = false;
+    ListBatch neighbours(ListZ, s.encoding);
     const auto take = [&](QByteArrayView line) {
-        switch (page.take(line, text, &cut)) {
+        switch (page.take(line)) {
         case PageReader::Step::Skip:
             break;
         case PageReader::Step::Neighbour:
-            neighbours.add(text, cut);
+            neighbours.add(line);
             break;
         case PageReader::Step::MoreChunks:
             return false;

@@ -11,10 +11,10 @@
 #include "settings.h"
 #include "user_prompts.h"
 
+#include "result_list.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -23,11 +23,11 @@ namespace {
 constexpr int enterCode = 13;
 
 // Puts a list item into the query box and searches it.
-void searchListItem(DictionarySearch& w, QListWidget* list) {
+void searchListItem(DictionarySearch& w, ResultList* list) {
     if (w.session().busy()) return;
-    const QListWidgetItem* item = list->currentItem();
-    if (!item) return; // nothing selected
-    const std::optional<QString> query = itemQuery(*item);
+    const int row = list->currentRow();
+    if (row < 0) return; // nothing selected
+    const std::optional<QString> query = list->lines()->query(row);
     if (!query) {
         warn(w, search_messages::lineTooLong(settings::italian(), longestQuery));
         return;

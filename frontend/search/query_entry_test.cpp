@@ -115,7 +115,8 @@ private slots:
         if (item.isEmpty()) {
             w->ListY->setCurrentRow(-1);
         } else {
-            w->ListY->addItem(item);
+            w->ListY->lines()->append(item.toUtf8(), TextEncoding::Utf8);
+            w->ListY->lines()->publish();
             w->ListY->setCurrentRow(w->ListY->count() - 1);
         }
         w->ListY_DblClick();

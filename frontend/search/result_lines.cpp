@@ -12,6 +12,19 @@ QString decode(QByteArrayView bytes, TextEncoding encoding, bool* cut) {
 }
 } // namespace
 
+LineSorter::LineSorter(HeadwordSorter sorter, TextEncoding encoding)
+    : sorter_(std::move(sorter)), encoding_(encoding),
+      rootBytes_(encodeText(sorter_.root, encoding)),
+      byBytes_(!sorter_.root.contains(QChar::ReplacementCharacter) &&
+               decodeText(rootBytes_, encoding) == sorter_.root) {}
+
+bool LineSorter::isNeighbour(QByteArrayView line) const {
+    if (sorter_.allHeadwords) return true;
+    if (byBytes_) return line.startsWith(rootBytes_);
+    bool cut = false;
+    return sorter_.isNeighbour(decodeResultLine(line, encoding_, &cut));
+}
+
 LineKind classifyLine(QByteArrayView line) {
     if (line.startsWith('*')) return LineKind::ChunkHeader;
     if (line.startsWith('_')) return LineKind::Ignored;
@@ -33,11 +46,10 @@ FirstChunkReader::Step FirstChunkReader::take(QByteArrayView line, QString& text
     case LineKind::Headword:
         break;
     }
-    text = decode(line, encoding_, cut);
-    return sorter_.isNeighbour(text) ? Step::Neighbour : Step::Whereinto;
+    return sorter_.isNeighbour(line) ? Step::Neighbour : Step::Whereinto;
 }
 
-PageReader::Step PageReader::take(QByteArrayView line, QString& text, bool* cut) {
+PageReader::Step PageReader::take(QByteArrayView line) {
     ++lineCount_;
     if (page_ < 1) return Step::Skip; // no such page
     const LineKind kind = classifyLine(line);
@@ -48,6 +60,5 @@ PageReader::Step PageReader::take(QByteArrayView line, QString& text, bool* cut)
     }
     // Lines before the wanted chunk (the request included) are not even decoded.
     if (chunkCount_ < page_ || kind != LineKind::Headword) return Step::Skip;
-    text = decode(line, encoding_, cut);
-    return sorter_.isNeighbour(text) ? Step::Neighbour : Step::Skip;
+    return sorter_.isNeighbour(line) ? Step::Neighbour : Step::Skip;
 }

@@ -19,7 +19,7 @@ LineKind classifyLine(QByteArrayView line);
 // Lines 1 to 4 hold the request, line 5 the first chunk header.
 constexpr int requestLineCount = 4;
 
-// Tells NL lines from WL lines once they are decoded.
+// Tells NL lines from WL lines.
 struct HeadwordSorter {
     QString root;
     bool allHeadwords = false; // the query word is "*"
@@ -28,20 +28,34 @@ struct HeadwordSorter {
     }
 };
 
+// The same on the line's bytes, which need no decoding when the root's bytes decode back to
+// the root; otherwise the line is decoded.
+class LineSorter {
+public:
+    LineSorter(HeadwordSorter sorter, TextEncoding encoding);
+    bool isNeighbour(QByteArrayView line) const;
+
+private:
+    HeadwordSorter sorter_;
+    TextEncoding encoding_;
+    QByteArray rootBytes_;
+    bool byBytes_;
+};
+
 // The first read after a search: the first chunk's lines, after the first chunk header.
 class FirstChunkReader {
 public:
     enum class Step { Nothing, Neighbour, Whereinto, Translation, MoreChunks };
 
     FirstChunkReader(HeadwordSorter sorter, TextEncoding encoding)
-        : sorter_(std::move(sorter)), encoding_(encoding) {}
+        : sorter_(std::move(sorter), encoding), encoding_(encoding) {}
 
-    // Classifies one line; text receives the headword or the translation, cut tells whether
-    // only the start of a very long line was decoded (long_lines.h).
+    // Classifies one line; text receives the translation, cut tells whether only the start of
+    // a very long one was decoded (long_lines.h). Headwords are left undecoded.
     Step take(QByteArrayView line, QString& text, bool* cut = nullptr) const;
 
 private:
-    HeadwordSorter sorter_;
+    LineSorter sorter_;
     TextEncoding encoding_;
 };
 
@@ -51,14 +65,13 @@ public:
     enum class Step { Skip, Neighbour, MoreChunks };
 
     PageReader(int page, HeadwordSorter sorter, TextEncoding encoding)
-        : page_(page), sorter_(std::move(sorter)), encoding_(encoding) {}
+        : page_(page), sorter_(std::move(sorter), encoding) {}
 
-    Step take(QByteArrayView line, QString& text, bool* cut = nullptr);
+    Step take(QByteArrayView line);
 
 private:
     int page_;
-    HeadwordSorter sorter_;
-    TextEncoding encoding_;
+    LineSorter sorter_;
     qint64 lineCount_ = 0;
     int chunkCount_ = 0;
 };

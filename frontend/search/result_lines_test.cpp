@@ -56,6 +56,9 @@ private slots:
         QTest::newRow("latin1 decoded before the root is compared")
             << QByteArray("CITT\xC0\r\n=citt\xE0\r\nCITY\r\n") << "CITTÀ"
             << TextEncoding::Windows1252 << "CITTÀ|CITY|città@1|";
+        // Its bytes ("?B") would match the line; the characters do not.
+        QTest::newRow("a root the code page cannot hold")
+            << QByteArray("?BC\r\n") << QString("ΩB") << TextEncoding::Windows1252 << "|?BC||";
         QTest::newRow("utf8 decoded")
             << QByteArray("CITT\xC3\x80\r\n=citt\xC3\xA0\r\n") << "CI" << utf8 << "CITTÀ||città@1|";
     }
@@ -76,10 +79,10 @@ private slots:
                 case FirstChunkReader::Step::Nothing:
                     break;
                 case FirstChunkReader::Step::Neighbour:
-                    nl << text;
+                    nl << decodeText(view, encoding);
                     break;
                 case FirstChunkReader::Step::Whereinto:
-                    wl << text;
+                    wl << decodeText(view, encoding);
                     break;
                 case FirstChunkReader::Step::Translation:
                     translation = text + '@' + QString::number(nl.size());
@@ -121,10 +124,9 @@ private slots:
         PageReader pages(page, {root, root == "*"}, TextEncoding::Utf8);
         QStringList shown;
         bool sawMore = false;
-        QString text;
         const bool fileRead = readFile(request + results, [&](auto view) {
-            const auto step = pages.take(view, text);
-            if (step == PageReader::Step::Neighbour) shown << text;
+            const auto step = pages.take(view);
+            if (step == PageReader::Step::Neighbour) shown << QString::fromUtf8(view);
             sawMore = step == PageReader::Step::MoreChunks;
             return !sawMore;
         });

@@ -18,10 +18,10 @@
 #include "text_encoding.h"
 #include "user_prompts.h"
 
+#include "result_list.h"
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -153,8 +153,8 @@ ReadOutcome readFirstChunk(DictionarySearch& w, SearchMode mode, const QString& 
     const bool keptAtStart = w.Sbianca->isChecked();
     SearchSession& session = w.session();
     const FirstChunkReader chunk({w.QueryRoot, queryWord == allQuery}, session.encoding);
-    ListBatch neighbours(w.ListZ);
-    ListBatch whereinto(w.ListY);
+    ListBatch neighbours(w.ListZ, session.encoding);
+    ListBatch whereinto(w.ListY, session.encoding);
     QString text;
     bool cut = false;
     const auto take = [&](QByteArrayView line) {
@@ -162,10 +162,10 @@ ReadOutcome readFirstChunk(DictionarySearch& w, SearchMode mode, const QString& 
         case FirstChunkReader::Step::Nothing:
             break;
         case FirstChunkReader::Step::Neighbour:
-            neighbours.add(text, cut);
+            neighbours.add(line);
             break;
         case FirstChunkReader::Step::Whereinto:
-            whereinto.add(text, cut);
+            whereinto.add(line);
             break;
         case FirstChunkReader::Step::Translation:
             w.OmbraRisp->setText(shortened(text, longestTranslation));

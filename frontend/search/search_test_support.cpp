@@ -88,15 +88,18 @@ void resetOptions() {
     Form2::discardInstance();
 }
 
-QStringList items(const QListWidget* list) {
+QStringList items(const QAbstractItemView* list) {
     QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
+    const QAbstractItemModel* model = list->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        texts << model->index(i, 0).data().toString();
     return texts;
 }
 
-void doubleClick(QListWidget* list, int row) {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
+void doubleClick(QAbstractItemView* list, int row) {
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    const QPoint at = list->visualRect(index).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }
@@ -138,13 +141,13 @@ SearchWindow::SearchWindow(UserPrompts& prompts) : prompts_(prompts) {
     v.window = this;
     v.CmdPagN = make<QPushButton>(this, "CmdPagN", {176, 328, 41, 25});
     v.CmdPagP = make<QPushButton>(this, "CmdPagP", {128, 328, 41, 25});
-    v.ListY = make<QListWidget>(this, "ListY", {392, 136, 273, 186});
+    v.ListY = make<ResultList>(this, "ListY", {392, 136, 273, 186});
     v.Sbianca = make<QCheckBox>(this, "Sbianca", {264, 332, 249, 25});
     v.Storia = make<QListWidget>(this, "Storia", {16, 136, 102, 186});
     v.CmdForw = make<QPushButton>(this, "CmdForw", {72, 328, 41, 25});
     v.CmdBack = make<QPushButton>(this, "CmdBack", {16, 328, 41, 25});
     v.CmdClear = make<QPushButton>(this, "CmdClear", {16, 72, 65, 27});
-    v.ListZ = make<QListWidget>(this, "ListZ", {120, 136, 265, 186});
+    v.ListZ = make<ResultList>(this, "ListZ", {120, 136, 265, 186});
     v.Risposta = make<QPlainTextEdit>(this, "Risposta", {88, 72, 577, 41});
     v.Parola = make<QLineEdit>(this, "Parola", {88, 24, 576, 27});
     v.CmdVai = make<QPushButton>(this, "CmdVai", {16, 24, 65, 27});
@@ -187,8 +190,8 @@ void SearchWindow::route(DictionarySearch& s) {
     connect(v.mChange, &QAction::triggered, &s, &DictionarySearch::mChange_Click);
     connect(v.CmdVai, &QPushButton::clicked, &s, &DictionarySearch::CmdVai_Click);
     connect(v.CmdClear, &QPushButton::clicked, &s, &DictionarySearch::CmdClear_Click);
-    connect(v.ListZ, &QListWidget::itemDoubleClicked, &s, &DictionarySearch::ListZ_DblClick);
-    connect(v.ListY, &QListWidget::itemDoubleClicked, &s, &DictionarySearch::ListY_DblClick);
+    connect(v.ListZ, &ResultList::doubleClicked, &s, &DictionarySearch::ListZ_DblClick);
+    connect(v.ListY, &ResultList::doubleClicked, &s, &DictionarySearch::ListY_DblClick);
     connect(v.Sbianca, &QCheckBox::stateChanged, &s, &DictionarySearch::Sbianca_Click);
     connect(v.CmdPagN, &QPushButton::clicked, &s, &DictionarySearch::CmdPagN_Click);
     connect(v.CmdPagP, &QPushButton::clicked, &s, &DictionarySearch::CmdPagP_Click);

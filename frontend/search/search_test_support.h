@@ -15,7 +15,7 @@
 
 #include <memory>
 
-class QListWidget;
+class QAbstractItemView;
 
 namespace search_test {
 
@@ -48,9 +48,10 @@ void setItalian(bool italian);
 // Back to the options' start values.
 void resetOptions();
 
-QStringList items(const QListWidget* list);
+// What each row of a list shows.
+QStringList items(const QAbstractItemView* list);
 // A user's double-click on an item of a list: a click, then a second press reported as double.
-void doubleClick(QListWidget* list, int row);
+void doubleClick(QAbstractItemView* list, int row);
 QByteArray exchangeBytes();
 
 // The controls the search acts on, in a window that routes their events to the search as the

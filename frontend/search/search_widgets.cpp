@@ -3,7 +3,7 @@
 
 #include "bilingual_texts.h"
 #include "dictionary_search.h"
-#include "long_lines.h"
+#include "result_list.h"
 #include "search_messages.h"
 #include "settings.h"
 #include "user_prompts.h"
@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QListWidget>
 
 void setQueryRed(QLineEdit* queryBox, bool red) {
     QPalette palette = queryBox->palette();
@@ -45,46 +44,18 @@ WaitCursor::~WaitCursor() {
     window_->unsetCursor();
 }
 
-ListBatch::ListBatch(QListWidget* list) : list_(list) {
-    list_->setUniformItemSizes(true);
-}
+ListBatch::ListBatch(ResultList* list, TextEncoding encoding) : list_(list), encoding_(encoding) {}
 
-namespace {
-constexpr int wholeLineRole = Qt::UserRole;
-constexpr int tooLongRole = Qt::UserRole + 1;
-} // namespace
-
-void ListBatch::add(const QString& line, bool cut) {
-    if (!cut && line.size() <= longestListItem) {
-        pending_.append(line);
-        return;
-    }
-    longLines_.append({count(), cut || line.size() > longestQuery ? QString() : line});
-    pending_.append(shortened(line, longestListItem));
+void ListBatch::add(QByteArrayView line) {
+    list_->lines()->append(line, encoding_);
 }
 
 void ListBatch::flush() {
-    if (pending_.isEmpty()) return;
-    list_->addItems(pending_);
-    pending_.clear();
-    for (const LongLine& l : longLines_) {
-        QListWidgetItem* item = list_->item(l.row);
-        if (l.line.isEmpty())
-            item->setData(tooLongRole, true);
-        else
-            item->setData(wholeLineRole, l.line);
-    }
-    longLines_.clear();
-}
-
-std::optional<QString> itemQuery(const QListWidgetItem& item) {
-    if (item.data(tooLongRole).toBool()) return std::nullopt;
-    const QVariant whole = item.data(wholeLineRole);
-    return whole.isValid() ? whole.toString() : item.text();
+    list_->lines()->publish();
 }
 
 int ListBatch::count() const {
-    return list_->count() + static_cast<int>(pending_.size());
+    return list_->lines()->count();
 }
 
 ChunkRead readIntoLists(const SearchView& view, ExchangeReader& reader, qint64 resultsSize,

@@ -4,6 +4,7 @@
 // the wait pointer and the batched filling of a list.
 
 #include "chunk_read.h"
+#include "text_encoding.h"
 
 #include <QList>
 #include <QStringList>
@@ -15,9 +16,8 @@
 struct SearchView;
 class DictionarySearch;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class QWidget;
+class ResultList;
 
 // Red marks a search that found no translation; black otherwise.
 void setQueryRed(QLineEdit* queryBox, bool red);
@@ -44,31 +44,19 @@ private:
     QWidget* window_;
 };
 
-// Collects lines and appends them to a list in one go, which is far cheaper than item by item.
+// Collects a list's lines, as the dictionary's bytes, and shows those collected at each flush.
 class ListBatch {
 public:
-    // Result lists hold one-line items in one font; telling the list so spares it measuring
-    // each of up to 32,000 items when it is shown.
-    explicit ListBatch(QListWidget* list);
-    // A line longer than an item shows is shortened there; the item keeps the whole line for a
-    // search unless it is longer than any query could be (cut: only its start was decoded).
-    void add(const QString& line, bool cut = false);
+    ListBatch(ResultList* list, TextEncoding encoding);
+    void add(QByteArrayView line);
     void flush();
     // Items in the list once the pending ones are in.
     int count() const;
 
 private:
-    struct LongLine {
-        int row;
-        QString line; // empty when too long to search
-    };
-    QListWidget* list_;
-    QStringList pending_;
-    QList<LongLine> longLines_;
+    ResultList* list_;
+    TextEncoding encoding_;
 };
-
-// What a double-click on the item searches: its whole line; none when that is too long.
-std::optional<QString> itemQuery(const QListWidgetItem& item);
 
 // The first read and the page loader's read: the chunk's lines go to `take`, the lists are
 // filled now and then while events run, and at the end the lists are filled and shown.

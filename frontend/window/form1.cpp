@@ -5,6 +5,7 @@
 #include "dictionary_search.h"
 #include "layout_math.h"
 #include "program_resources.h"
+#include "result_list.h"
 #include "ui_fonts.h"
 
 #include <QCheckBox>
@@ -101,13 +102,13 @@ void Form1::createControls() {
     // Creation order matters: later controls lie above earlier ones.
     CmdPagN = make<QPushButton>(c, "CmdPagN", {176, 328, 41, 25});
     CmdPagP = make<QPushButton>(c, "CmdPagP", {128, 328, 41, 25});
-    ListY = make<QListWidget>(c, "ListY", {392, 136, 273, 186});
+    ListY = make<ResultList>(c, "ListY", {392, 136, 273, 186});
     Sbianca = make<QCheckBox>(c, "Sbianca", {264, 332, 249, 25});
     Storia = make<QListWidget>(c, "Storia", {16, 136, 102, 186});
     CmdForw = make<QPushButton>(c, "CmdForw", {72, 328, 41, 25});
     CmdBack = make<QPushButton>(c, "CmdBack", {16, 328, 41, 25});
     CmdClear = make<QPushButton>(c, "CmdClear", {16, 72, 65, 27});
-    ListZ = make<QListWidget>(c, "ListZ", {120, 136, 265, 186});
+    ListZ = make<ResultList>(c, "ListZ", {120, 136, 265, 186});
     Risposta = make<QPlainTextEdit>(c, "Risposta", {88, 72, 577, 41});
     Risposta->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Risposta->setTabChangesFocus(true);

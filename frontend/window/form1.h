@@ -21,6 +21,7 @@ class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class ResultList;
 
 class DictionarySearch;
 struct SearchView;
@@ -36,13 +37,13 @@ public:
     // Controls, in creation order. Each widget's objectName is its member name.
     QPushButton* CmdPagN = nullptr;
     QPushButton* CmdPagP = nullptr;
-    QListWidget* ListY = nullptr;
+    ResultList* ListY = nullptr;
     QCheckBox* Sbianca = nullptr;
     QListWidget* Storia = nullptr;
     QPushButton* CmdForw = nullptr;
     QPushButton* CmdBack = nullptr;
     QPushButton* CmdClear = nullptr;
-    QListWidget* ListZ = nullptr;
+    ResultList* ListZ = nullptr;
     QPlainTextEdit* Risposta = nullptr;
     QLineEdit* Parola = nullptr;
     QPushButton* CmdVai = nullptr;

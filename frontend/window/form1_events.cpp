@@ -4,6 +4,7 @@
 
 #include "dictionary_search.h"
 #include "key_codes.h"
+#include "result_list.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,8 +36,8 @@ void Form1::routeEvents() {
     Parola->installEventFilter(this);
     connect(CmdVai, &QPushButton::clicked, s, &DictionarySearch::CmdVai_Click);
     connect(CmdClear, &QPushButton::clicked, s, &DictionarySearch::CmdClear_Click);
-    connect(ListZ, &QListWidget::itemDoubleClicked, s, &DictionarySearch::ListZ_DblClick);
-    connect(ListY, &QListWidget::itemDoubleClicked, s, &DictionarySearch::ListY_DblClick);
+    connect(ListZ, &ResultList::doubleClicked, s, &DictionarySearch::ListZ_DblClick);
+    connect(ListY, &ResultList::doubleClicked, s, &DictionarySearch::ListY_DblClick);
     // Any change of the keep box's value, by the user or by code.
     connect(Sbianca, &QCheckBox::stateChanged, s, &DictionarySearch::Sbianca_Click);
     connect(CmdPagN, &QPushButton::clicked, s, &DictionarySearch::CmdPagN_Click);
@@ -48,7 +49,7 @@ void Form1::routeEvents() {
     connect(CmdForw, &QPushButton::clicked, s, &DictionarySearch::CmdForw_Click);
     connect(CmdEsci, &QPushButton::clicked, this, &Form1::CmdEsci_Click);
     // Enter on a list item does what a double-click does, for the keyboard.
-    for (QListWidget* list : {ListZ, ListY, Storia})
+    for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{ListZ, ListY, Storia})
         list->installEventFilter(this);
 }
 

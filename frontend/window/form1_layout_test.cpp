@@ -122,7 +122,8 @@ void Form1LayoutTest::resize() {
              form_->CmdBack, form_->CmdForw, form_->CmdPagP, form_->CmdPagN, form_->Sbianca,
              form_->Puntina, form_->CmdEsci})
         QCOMPARE(w->y(), sh - 30);
-    for (QListWidget* list : {form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY}) {
+    for (QWidget* list : std::initializer_list<QWidget*>{form_->Storia, form_->ListZ, form_->ListZZ,
+                                                         form_->ListY}) {
         QCOMPARE(list->y(), 135);
         QCOMPARE(list->geometry().bottom() + 1, sh - 39);
     }
@@ -148,7 +149,8 @@ void Form1LayoutTest::answerBoxLines() {
     const int listsTop = 72 + height + 7;
     QCOMPARE(form_->findChild<DictionarySearch*>()->ListsTop, float(listsTop));
     QCOMPARE(form_->LabVediAnche->y(), listsTop);
-    for (QListWidget* list : {form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY}) {
+    for (QWidget* list : std::initializer_list<QWidget*>{form_->Storia, form_->ListZ, form_->ListZZ,
+                                                         form_->ListY}) {
         QCOMPARE(list->y(), listsTop + 16);
         QCOMPARE(list->height(), client()->height() - 30 - listsTop - 25);
     }
@@ -173,7 +175,8 @@ void Form1LayoutTest::windowTooLowForTwoLines() {
     form_->LayoutVertical();
     QCOMPARE(form_->Risposta->height(), 40);
     QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, 70.f);
-    for (QListWidget* list : {form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY})
+    for (QWidget* list :
+         std::initializer_list<QWidget*>{form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY})
         QCOMPARE(list->height(), 0);
 }
 

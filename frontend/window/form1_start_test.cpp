@@ -55,8 +55,8 @@ QHash<QString, QObject*> menusByMember(Form1& w) {
 
 QString caption(const QWidget* w) {
     if (auto* text = qobject_cast<const QPlainTextEdit*>(w)) return text->toPlainText();
-    if (auto* list = qobject_cast<const QListWidget*>(w))
-        return list->count() == 0 ? QString() : QStringLiteral("<items>");
+    if (auto* list = qobject_cast<const QAbstractItemView*>(w))
+        return list->model()->rowCount() == 0 ? QString() : QStringLiteral("<items>");
     return w->property("text").toString();
 }
 } // namespace
@@ -129,14 +129,14 @@ void Form1StartTest::controls_data() {
     const QString none;
     row("CmdPagN", "QPushButton", ">", {176, 328, 41, 25}, false, true, true, 9.75);
     row("CmdPagP", "QPushButton", "<", {128, 328, 41, 25}, false, true, true, 9.75);
-    row("ListY", "QListWidget", none, {392, 136, 273, 186}, true, false, false, 8.25);
+    row("ListY", "ResultList", none, {392, 136, 273, 186}, true, false, false, 8.25);
     row("Sbianca", "QCheckBox", "Keep current NL/WL", {264, 332, 249, 25}, false, false, false,
         8.25);
     row("Storia", "QListWidget", none, {16, 136, 102, 186}, true, false, false, 8.25);
     row("CmdForw", "QPushButton", ">", {72, 328, 41, 25}, false, true, true, 9.75);
     row("CmdBack", "QPushButton", "<", {16, 328, 41, 25}, false, true, true, 9.75);
     row("CmdClear", "QPushButton", "CLEAR", {16, 72, 65, 27}, true, false, true, 8.25);
-    row("ListZ", "QListWidget", none, {120, 136, 265, 186}, true, false, false, 8.25);
+    row("ListZ", "ResultList", none, {120, 136, 265, 186}, true, false, false, 8.25);
     row("Risposta", "QPlainTextEdit", none, {88, 72, 577, 41}, true, false, true, 9.75);
     row("Parola", "QLineEdit", none, {88, 24, 576, 27}, true, false, true, 9.75);
     row("CmdVai", "QPushButton", "FIND", {16, 24, 65, 27}, true, false, true, 8.25);

@@ -2,6 +2,8 @@
 #pragma once
 // The controls of the main window that the search reads and writes. The window owns them.
 
+#include "result_list.h"
+
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -15,13 +17,13 @@ struct SearchView {
     QWidget* window = nullptr; // repainted, given the wait pointer, the parent of messages
     QPushButton* CmdPagN = nullptr;
     QPushButton* CmdPagP = nullptr;
-    QListWidget* ListY = nullptr;
+    ResultList* ListY = nullptr;
     QCheckBox* Sbianca = nullptr;
     QListWidget* Storia = nullptr;
     QPushButton* CmdForw = nullptr;
     QPushButton* CmdBack = nullptr;
     QPushButton* CmdClear = nullptr;
-    QListWidget* ListZ = nullptr;
+    ResultList* ListZ = nullptr;
     QPlainTextEdit* Risposta = nullptr;
     QLineEdit* Parola = nullptr;
     QPushButton* CmdVai = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session_checks.h"
 
+#include "result_list.h"
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -40,10 +41,10 @@ bool blank(const QByteArray& line) {
     return true;
 }
 
-QStringList items(const QListWidget* list) {
+QStringList items(const ResultList* list) {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
+        texts << list->text(i);
     return texts;
 }
 
@@ -157,12 +158,12 @@ QString SessionChecks::checkEnd() const {
 }
 
 QString SessionChecks::checkNeighbours() const {
-    const QListWidget* nl = w_.controls().ListZ;
+    const ResultList* nl = w_.controls().ListZ;
     if (!searched_ || nlAll_) return QString();
     for (int i = 0; i < nl->count(); ++i)
-        if (!nl->item(i)->text().startsWith(nlRoot_))
+        if (!nl->text(i).startsWith(nlRoot_))
             return QStringLiteral("NL item \"%1\" does not begin with the root \"%2\"")
-                .arg(nl->item(i)->text(), nlRoot_);
+                .arg(nl->text(i), nlRoot_);
     return QString();
 }
 

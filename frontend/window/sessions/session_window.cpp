@@ -3,6 +3,7 @@
 
 #include "form1.h"
 
+#include "result_list.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -41,7 +42,7 @@ SessionWindow::SessionWindow(QStringList dictionaries)
     if (!QTest::qWaitForWindowExposed(form_.get())) qWarning("the window was not exposed");
     QWidget* w = form_.get();
     c_ = {find<QLineEdit>(w, "Parola"),    find<QPlainTextEdit>(w, "Risposta"),
-          find<QListWidget>(w, "ListZ"),   find<QListWidget>(w, "ListY"),
+          find<ResultList>(w, "ListZ"),    find<ResultList>(w, "ListY"),
           find<QListWidget>(w, "Storia"),  find<QCheckBox>(w, "Sbianca"),
           find<QPushButton>(w, "CmdVai"),  find<QPushButton>(w, "CmdClear"),
           find<QPushButton>(w, "CmdPagN"), find<QPushButton>(w, "CmdPagP"),
@@ -208,18 +209,27 @@ void SessionWindow::click(QWidget* button) {
     if (button->isVisible()) QTest::mouseClick(button, Qt::LeftButton);
 }
 
-void SessionWindow::clickRow(QListWidget* list, int number) {
-    if (!list->isVisible() || list->count() == 0) return;
-    QListWidgetItem* item = list->item(number % list->count());
-    list->scrollToItem(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+namespace {
+// The row number % the row count, scrolled into view; invalid when the list shows no rows.
+QModelIndex shownRow(QAbstractItemView* list, int number) {
+    const int rows = list->model()->rowCount();
+    if (!list->isVisible() || rows == 0) return {};
+    const QModelIndex index = list->model()->index(number % rows, 0);
+    list->scrollTo(index);
+    return index;
+}
+} // namespace
+
+void SessionWindow::clickRow(QAbstractItemView* list, int number) {
+    const QModelIndex index = shownRow(list, number);
+    if (!index.isValid()) return;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
 }
 
-void SessionWindow::doubleClickRow(QListWidget* list, int number) {
-    if (!list->isVisible() || list->count() == 0) return;
-    QListWidgetItem* item = list->item(number % list->count());
-    list->scrollToItem(item);
-    const QPoint at = list->visualItemRect(item).center();
+void SessionWindow::doubleClickRow(QAbstractItemView* list, int number) {
+    const QModelIndex index = shownRow(list, number);
+    if (!index.isValid()) return;
+    const QPoint at = list->visualRect(index).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }

@@ -18,7 +18,9 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QAbstractItemView;
 class QListWidget;
+class ResultList;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -27,8 +29,8 @@ class QWidget;
 struct MainControls {
     QLineEdit* Parola;
     QPlainTextEdit* Risposta;
-    QListWidget* ListZ;
-    QListWidget* ListY;
+    ResultList* ListZ;
+    ResultList* ListY;
     QListWidget* Storia;
     QCheckBox* Sbianca;
     QPushButton* CmdVai;
@@ -77,8 +79,8 @@ private:
     void performMain(const Action& a);
     void performOptions(const Action& a);
     void typeWord(const QString& word, bool emptyFirst);
-    void doubleClickRow(QListWidget* list, int number);
-    void clickRow(QListWidget* list, int number);
+    void doubleClickRow(QAbstractItemView* list, int number);
+    void clickRow(QAbstractItemView* list, int number);
     void click(QWidget* button);
 
     QStringList dictionaries_;

@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// NL and WL hold their lines as bytes and decode a row only when it is shown: rows far down the
+// list, the exact match, long lines and a page change must show and search what they hold.
+#include "search_test_support.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace search_test;
+
+namespace {
+
+QString headword(int i) {
+    return QString("HO%1").arg(i, 5, 10, QChar('0'));
+}
+
+// What a screen reader reads for the row.
+QString spoken(QAbstractItemView* list, int row) {
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(list);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(row, 0);
+    return cell ? cell->text(QAccessible::Name) : QString();
+}
+
+// The row is drawn inside the list's visible area.
+bool inView(QAbstractItemView* list, int row) {
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
+    return rect.isValid() && list->viewport()->rect().contains(rect);
+}
+
+} // namespace
+
+class ResultListTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir cache_;
+    QTemporaryDir dicts_;
+    QString longDict_;
+
+private slots:
+    void initTestCase() {
+        useTemporaryCache(cache_);
+        QList<Entry> entries = longEntries();
+        // 1,500 characters, 500 beyond what an item shows.
+        entries.append({"SHOEBOX" + QString(1493, 'X'), "box"});
+        longDict_ = writeDictionary(dicts_, "long.txt", entries);
+    }
+    void cleanup() { resetOptions(); }
+
+    void rowPastTheFirstScreen() {
+        setPercent("100");
+        Window w;
+        w.choose(longDict_);
+        w.search("ho");
+        QCOMPARE(w->ListZ->count(), 32000);
+        QVERIFY(!inView(w->ListZ, 20000));
+        QCOMPARE(spoken(w->ListZ, 20000), headword(20000));
+        doubleClick(w->ListZ, 20000);
+        QCOMPARE(w->Parola->text(), headword(20000));
+        QCOMPARE(w->Risposta->toPlainText(), QString("t20000"));
+    }
+
+    void exactMatchSelectedAndInView() {
+        setPercent("10");
+        Window w;
+        w.choose(longDict_);
+        w.search("ho25000");
+        // Root "H": the first chunk is H, then HO00000 on.
+        QCOMPARE(w->ListZ->currentRow(), 25001);
+        QCOMPARE(w->ListZ->text(25001), headword(25000));
+        QVERIFY(inView(w->ListZ, 25001));
+        QVERIFY(w->ListZ->selectionModel()->isRowSelected(25001, {}));
+        QCOMPARE(w->ListZ->selectionModel()->selectedRows().size(), 1);
+    }
+
+    void lineOverAThousandCharacters() {
+        setPercent("50");
+        Window w;
+        w.choose(longDict_);
+        w.search("shoe");
+        const QString whole = "SHOEBOX" + QString(1493, 'X');
+        const QString shown = whole.left(1000) + QChar(0x2026);
+        QCOMPARE(items(w->ListZ), (QStringList{"SHOE", shown}));
+        QCOMPARE(spoken(w->ListZ, 1), shown);
+        doubleClick(w->ListZ, 1);
+        QCOMPARE(w->Parola->text(), whole);
+        QCOMPARE(w->Risposta->toPlainText(), QString("box"));
+    }
+
+    void pageChangeReplacesEveryRow() {
+        setPercent("100");
+        Window w;
+        w.choose(longDict_);
+        w.search("ho");
+        w->ListZ->scrollToBottom(); // a view scrolled far down, over rows the page will not have
+        QTest::mouseClick(w->CmdPagN, Qt::LeftButton);
+        QStringList page2;
+        for (int i = 32000; i < 40000; ++i)
+            page2 << headword(i);
+        QCOMPARE(items(w->ListZ), page2);
+        const QModelIndex top = w->ListZ->indexAt(QPoint(2, 2));
+        QCOMPARE(top.row(), 0);
+        QCOMPARE(top.data().toString(), headword(32000));
+
+        QTest::mouseClick(w->CmdPagP, Qt::LeftButton);
+        QCOMPARE(w->ListZ->count(), 32000);
+        QCOMPARE(w->ListZ->text(31999), headword(31999));
+        QCOMPARE(spoken(w->ListZ, 0), headword(0));
+    }
+};
+
+QTEST_MAIN(ResultListTest)
+#include "result_list_test.moc"

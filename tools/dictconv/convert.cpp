@@ -6,7 +6,10 @@
 #include "dictd_index.h"
 #include "entry_text.h"
 #include "output_file.h"
+#include "progress.h"
+#include "record_sorter.h"
 #include "stardict.h"
+#include "temp_file.h"
 #include "tsv.h"
 
 #include <string>
@@ -18,26 +21,36 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<Record> readRecords(const fs::path& indexPath, const fs::path& dataPath) {
+void readRecords(const fs::path& indexPath, const fs::path& dataPath, RecordSorter& sorter) {
     const std::vector<IndexEntry> entries = readDictdIndex(indexPath);
     const std::string data = readDataFile(dataPath);
     const std::string_view view = data;
 
-    std::vector<Record> records;
-    records.reserve(entries.size());
+    Progress progress("reading", view.size());
     for (const IndexEntry& entry : entries) {
+        progress.update(entry.offset);
         if (entry.offset > view.size() || entry.length > view.size() - entry.offset) {
             throw ConvertError(indexPath.string() + ":" + std::to_string(entry.lineNumber) +
                                ": entry \"" + entry.headword + "\" points outside the " +
                                std::to_string(view.size()) + " bytes of " + dataPath.string());
         }
-        std::string headword = cleanHeadword(entry.headword);
+        const std::string headword = cleanHeadword(entry.headword);
         if (!isWantedHeadword(headword)) continue;
-        std::string translation =
-            entryTranslation(view.substr(entry.offset, entry.length), headword);
-        records.push_back({std::move(headword), std::move(translation)});
+        sorter.add(headword, entryTranslation(view.substr(entry.offset, entry.length), headword));
     }
-    return records;
+}
+
+// Writes what the sorter holds; nothing to write is an error naming `source`.
+ConvertResult writeSorted(RecordSorter& sorter, const std::string& source,
+                          const fs::path& outputPath) {
+    if (sorter.added() == 0) throw ConvertError(source + ": no headwords to convert");
+    OutputFile out(outputPath);
+    const RecordSorter::Written written = sorter.write(out);
+    out.commit();
+    ConvertResult result;
+    result.headwords = written.records;
+    result.bytes = written.bytes;
+    return result;
 }
 
 // The first of the candidate files beside `base` that exists, or an empty path.
@@ -55,20 +68,20 @@ fs::path firstExisting(const fs::path& base, std::initializer_list<const char*> 
 
 ConvertResult writeDictionary(std::vector<Record> records, const std::string& source,
                               const fs::path& outputPath) {
-    records = sortAndMerge(std::move(records));
-    if (records.empty()) throw ConvertError(source + ": no headwords to convert");
-
-    OutputFile out(outputPath);
-    ConvertResult result;
-    result.bytes = writeRecords(out, records);
-    out.commit();
-    result.headwords = records.size();
-    return result;
+    RecordSorter sorter(temporaryFolder(outputPath), RecordSorter::Same::Merge);
+    for (Record& record : records) {
+        sorter.add(record.headword, record.translation);
+        record = Record(); // its memory goes back as the sorter fills
+    }
+    records = std::vector<Record>();
+    return writeSorted(sorter, source, outputPath);
 }
 
 ConvertResult convertDictionary(const fs::path& indexPath, const fs::path& dataPath,
                                 const fs::path& outputPath) {
-    return writeDictionary(readRecords(indexPath, dataPath), indexPath.string(), outputPath);
+    RecordSorter sorter(temporaryFolder(outputPath), RecordSorter::Same::Merge);
+    readRecords(indexPath, dataPath, sorter);
+    return writeSorted(sorter, indexPath.string(), outputPath);
 }
 
 ConvertResult convertStarDict(const fs::path& ifoPath, const fs::path& outputPath) {
@@ -97,10 +110,10 @@ ConvertResult convertStarDict(const fs::path& ifoPath, const fs::path& outputPat
 
 ConvertResult convertTsv(const fs::path& inputPath, const fs::path& outputPath,
                          std::ostream& warnings) {
-    TsvRecords read =
-        parseTsv(readPlainFile(inputPath, "tab-separated file"), inputPath.string(), warnings);
-    ConvertResult result = writeDictionary(std::move(read.records), inputPath.string(), outputPath);
-    result.skippedHeadwords = read.skippedLines;
+    RecordSorter sorter(temporaryFolder(outputPath), RecordSorter::Same::Merge);
+    const std::uint64_t skipped = readTsv(inputPath, sorter, warnings);
+    ConvertResult result = writeSorted(sorter, inputPath.string(), outputPath);
+    result.skippedHeadwords = skipped;
     return result;
 }
 

@@ -12,11 +12,11 @@
 namespace dictconv {
 
 struct ConvertResult {
-    std::size_t headwords = 0;
+    std::uint64_t headwords = 0;
     std::uintmax_t bytes = 0;
-    std::size_t skippedFields = 0;    // StarDict entry parts without text
-    std::size_t skippedHeadwords = 0; // tab-separated lines with a blank or reserved headword
-    std::string title;                // a StarDict dictionary's bookname
+    std::uint64_t skippedFields = 0;    // StarDict entry parts without text
+    std::uint64_t skippedHeadwords = 0; // tab-separated lines with a blank or reserved headword
+    std::string title;                  // a StarDict dictionary's bookname
 };
 
 // Sorts and merges the records and writes them in the two-line format: upper-cased headwords

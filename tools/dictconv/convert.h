@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <iosfwd>
 #include <string>
-#include <vector>
 
 namespace dictconv {
 
@@ -18,12 +17,6 @@ struct ConvertResult {
     std::uint64_t skippedHeadwords = 0; // tab-separated lines with a blank or reserved headword
     std::string title;                  // a StarDict dictionary's bookname
 };
-
-// Sorts and merges the records and writes them in the two-line format: upper-cased headwords
-// sorted by bytes, one merged translation line each, LF line ends. Nothing to write is an
-// error naming `source`. Throws ConvertError; the output file is then left untouched.
-ConvertResult writeDictionary(std::vector<Record> records, const std::string& source,
-                              const std::filesystem::path& outputPath);
 
 // Converts a dictd dictionary (index, and data gzip-compressed or plain).
 ConvertResult convertDictionary(const std::filesystem::path& indexPath,

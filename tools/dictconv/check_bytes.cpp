@@ -72,18 +72,34 @@ void BlockMasks::index(std::string_view block) {
     const std::size_t words = (block.size() + 63) / 64;
     lf_.resize(words);
     special_.resize(words);
+    odd_.resize(words);
     const char* p = block.data();
+    std::uint64_t carried = 0; // continuation bytes the previous word's leads ask for
     for (std::size_t i = 0; i < words; ++i) {
-        std::uint64_t lf = 0, special = 0;
+        std::uint64_t lf = 0, high = 0, nulCr = 0, lead = 0, lead3 = 0, lead4 = 0, low = 0,
+                      rare = 0;
         for (int part = 0; part < 4; ++part, p += 16) {
             Chunk bytes;
             std::memcpy(&bytes, p, sizeof bytes);
-            lf |= std::uint64_t{maskOf(bytes == '\n')} << (16 * part);
+            const int shift = 16 * part;
+            lf |= std::uint64_t{maskOf(bytes == '\n')} << shift;
             // Bytes above 0x7F are negative here.
-            special |= std::uint64_t{maskOf((bytes < 1) | (bytes == '\r'))} << (16 * part);
+            high |= std::uint64_t{maskOf(bytes)} << shift;
+            nulCr |= std::uint64_t{maskOf((bytes == 0) | (bytes == '\r'))} << shift;
+            lead |= std::uint64_t{maskOf((bytes >= -64) & (bytes < 0))} << shift;
+            lead3 |= std::uint64_t{maskOf((bytes >= -32) & (bytes < 0))} << shift;
+            lead4 |= std::uint64_t{maskOf((bytes >= -16) & (bytes < 0))} << shift;
+            // 0x80-0xC1: continuations, and the leads of overlong two-byte sequences.
+            low |= std::uint64_t{maskOf(bytes < -62)} << shift;
+            // 0xE0 and 0xED may start overlong and surrogate sequences.
+            rare |= std::uint64_t{maskOf((bytes == -32) | (bytes == -19))} << shift;
         }
+        const std::uint64_t continuation = high & ~lead;
+        const std::uint64_t asked = (lead << 1) | (lead3 << 2) | carried;
+        carried = (lead >> 63) | (lead3 >> 62);
         lf_[i] = lf;
-        special_[i] = special;
+        special_[i] = high | nulCr;
+        odd_[i] = (continuation ^ asked) | (lead & low) | lead4 | rare | nulCr;
     }
 }
 
@@ -99,19 +115,45 @@ std::size_t BlockMasks::nextLf(std::size_t from) const {
     return at < block_.size() ? at : std::string_view::npos; // the slack is not the block's
 }
 
+namespace {
+
+// Whether `mask` has a bit in [from, to).
+bool anyIn(const std::vector<std::uint64_t>& mask, std::size_t from, std::size_t to) {
+    const std::size_t first = from / 64, last = (to - 1) / 64;
+    for (std::size_t word = first; word <= last; ++word) {
+        std::uint64_t bits = mask[word];
+        if (word == first) bits &= ~std::uint64_t{0} << (from % 64);
+        if (word == last) bits &= ~std::uint64_t{0} >> (63 - (to - 1) % 64);
+        if (bits != 0) return true;
+    }
+    return false;
+}
+
+} // namespace
+
 LineBytes BlockMasks::scan(std::size_t from, std::size_t to) const {
     LineBytes found;
-    if (from >= to) return found;
+    if (from >= to || !anyIn(special_, from, to)) return found;
     const auto* const bytes = reinterpret_cast<const unsigned char*>(block_.data());
+    // Plain UTF-8, unless a sequence runs in from before the line or out past its end.
+    const bool cutAtEnd = bytes[to - 1] >= 0xC0 || (to - from >= 2 && bytes[to - 2] >= 0xE0);
+    if ((bytes[from] & 0xC0) != 0x80 && !cutAtEnd && !anyIn(odd_, from, to)) {
+        found.ascii = false;
+        return found;
+    }
     const std::size_t first = from / 64, last = (to - 1) / 64;
     std::size_t next = from; // where the next character starts
     for (std::size_t word = first; word <= last; ++word) {
         std::uint64_t bits = special_[word];
-        if (word == first) bits &= ~std::uint64_t{0} << (from % 64);
         if (word == last) bits &= ~std::uint64_t{0} >> (63 - (to - 1) % 64);
-        for (; bits != 0; bits &= bits - 1) {
-            const std::size_t at = 64 * word + static_cast<std::size_t>(std::countr_zero(bits));
-            if (at >= next) next = takeCharacter(bytes, at, to, found); // else inside a sequence
+        const std::size_t base = 64 * word;
+        while (bits != 0) {
+            // The bits of the bytes before `next` (the rest of a sequence) are dropped at once.
+            if (next >= base + 64) break;
+            if (next > base) bits &= ~std::uint64_t{0} << (next - base);
+            if (bits == 0) break;
+            next = takeCharacter(bytes, base + static_cast<std::size_t>(std::countr_zero(bits)), to,
+                                 found);
         }
     }
     return found;

@@ -76,8 +76,7 @@ void BlockMasks::index(std::string_view block) {
     const char* p = block.data();
     std::uint64_t carried = 0; // continuation bytes the previous word's leads ask for
     for (std::size_t i = 0; i < words; ++i) {
-        std::uint64_t lf = 0, high = 0, nulCr = 0, lead = 0, lead3 = 0, lead4 = 0, low = 0,
-                      rare = 0;
+        std::uint64_t lf = 0, high = 0, continuation = 0, lead3 = 0, slow = 0;
         for (int part = 0; part < 4; ++part, p += 16) {
             Chunk bytes;
             std::memcpy(&bytes, p, sizeof bytes);
@@ -85,21 +84,22 @@ void BlockMasks::index(std::string_view block) {
             lf |= std::uint64_t{maskOf(bytes == '\n')} << shift;
             // Bytes above 0x7F are negative here.
             high |= std::uint64_t{maskOf(bytes)} << shift;
-            nulCr |= std::uint64_t{maskOf((bytes == 0) | (bytes == '\r'))} << shift;
-            lead |= std::uint64_t{maskOf((bytes >= -64) & (bytes < 0))} << shift;
-            lead3 |= std::uint64_t{maskOf((bytes >= -32) & (bytes < 0))} << shift;
-            lead4 |= std::uint64_t{maskOf((bytes >= -16) & (bytes < 0))} << shift;
-            // 0x80-0xC1: continuations, and the leads of overlong two-byte sequences.
-            low |= std::uint64_t{maskOf(bytes < -62)} << shift;
-            // 0xE0 and 0xED may start overlong and surrogate sequences.
-            rare |= std::uint64_t{maskOf((bytes == -32) | (bytes == -19))} << shift;
+            continuation |= std::uint64_t{maskOf(bytes < -64)} << shift;
+            lead3 |= std::uint64_t{maskOf(bytes > -33)} << shift;
+            // NUL and CR; the leads of overlong sequences (0xC0, 0xC1, 0xE0), of surrogates
+            // (0xED) and of four bytes or more (0xF0-0xFF).
+            slow |= std::uint64_t{maskOf((bytes == 0) | (bytes == '\r') | (bytes == -32) |
+                                         (bytes == -19) | ((bytes > -65) & (bytes < -62)) |
+                                         ((bytes > -17) & (bytes < 0)))}
+                    << shift;
         }
-        const std::uint64_t continuation = high & ~lead;
+        lead3 &= high;
+        const std::uint64_t lead = high & ~continuation;
         const std::uint64_t asked = (lead << 1) | (lead3 << 2) | carried;
         carried = (lead >> 63) | (lead3 >> 62);
         lf_[i] = lf;
-        special_[i] = high | nulCr;
-        odd_[i] = (continuation ^ asked) | (lead & low) | lead4 | rare | nulCr;
+        special_[i] = high | slow;
+        odd_[i] = (continuation ^ asked) | slow;
     }
 }
 
@@ -117,27 +117,33 @@ std::size_t BlockMasks::nextLf(std::size_t from) const {
 
 namespace {
 
-// Whether `mask` has a bit in [from, to).
-bool anyIn(const std::vector<std::uint64_t>& mask, std::size_t from, std::size_t to) {
-    const std::size_t first = from / 64, last = (to - 1) / 64;
-    for (std::size_t word = first; word <= last; ++word) {
-        std::uint64_t bits = mask[word];
-        if (word == first) bits &= ~std::uint64_t{0} << (from % 64);
-        if (word == last) bits &= ~std::uint64_t{0} >> (63 - (to - 1) % 64);
-        if (bits != 0) return true;
+// Whether `first` and `second` have bits in [from, to).
+std::pair<bool, bool> anyIn(const std::vector<std::uint64_t>& first,
+                            const std::vector<std::uint64_t>& second, std::size_t from,
+                            std::size_t to) {
+    const std::size_t begin = from / 64, last = (to - 1) / 64;
+    std::uint64_t a = 0, b = 0;
+    for (std::size_t word = begin; word <= last; ++word) {
+        std::uint64_t keep = ~std::uint64_t{0};
+        if (word == begin) keep &= ~std::uint64_t{0} << (from % 64);
+        if (word == last) keep &= ~std::uint64_t{0} >> (63 - (to - 1) % 64);
+        a |= first[word] & keep;
+        b |= second[word] & keep;
     }
-    return false;
+    return {a != 0, b != 0};
 }
 
 } // namespace
 
 LineBytes BlockMasks::scan(std::size_t from, std::size_t to) const {
     LineBytes found;
-    if (from >= to || !anyIn(special_, from, to)) return found;
+    if (from >= to) return found;
+    const auto [special, odd] = anyIn(special_, odd_, from, to);
+    if (!special) return found;
     const auto* const bytes = reinterpret_cast<const unsigned char*>(block_.data());
     // Plain UTF-8, unless a sequence runs in from before the line or out past its end.
     const bool cutAtEnd = bytes[to - 1] >= 0xC0 || (to - from >= 2 && bytes[to - 2] >= 0xE0);
-    if ((bytes[from] & 0xC0) != 0x80 && !cutAtEnd && !anyIn(odd_, from, to)) {
+    if ((bytes[from] & 0xC0) != 0x80 && !cutAtEnd && !odd) {
         found.ascii = false;
         return found;
     }

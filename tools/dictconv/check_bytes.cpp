@@ -12,6 +12,11 @@
 
 namespace dictconv {
 
+#if defined(VOCABRIX_AVX2_MASKS)
+void indexWordsAvx2(const char* p, std::size_t words, std::uint64_t* lfs, std::uint64_t* specials,
+                    std::uint64_t* odds);
+#endif
+
 namespace {
 
 using Chunk = signed char __attribute__((vector_size(16)));
@@ -34,6 +39,8 @@ unsigned maskOf(Chunk hits) {
     return gather(halves[0]) | (gather(halves[1]) << 8);
 #endif
 }
+
+#include "check_masks.inc"
 
 // Takes the character at `at` into `found` and returns where the next one starts. A byte that
 // starts no well-formed sequence is taken alone.
@@ -73,34 +80,14 @@ void BlockMasks::index(std::string_view block) {
     lf_.resize(words);
     special_.resize(words);
     odd_.resize(words);
-    const char* p = block.data();
-    std::uint64_t carried = 0; // continuation bytes the previous word's leads ask for
-    for (std::size_t i = 0; i < words; ++i) {
-        std::uint64_t lf = 0, high = 0, continuation = 0, lead3 = 0, slow = 0;
-        for (int part = 0; part < 4; ++part, p += 16) {
-            Chunk bytes;
-            std::memcpy(&bytes, p, sizeof bytes);
-            const int shift = 16 * part;
-            lf |= std::uint64_t{maskOf(bytes == '\n')} << shift;
-            // Bytes above 0x7F are negative here.
-            high |= std::uint64_t{maskOf(bytes)} << shift;
-            continuation |= std::uint64_t{maskOf(bytes < -64)} << shift;
-            lead3 |= std::uint64_t{maskOf(bytes > -33)} << shift;
-            // NUL and CR; the leads of overlong sequences (0xC0, 0xC1, 0xE0), of surrogates
-            // (0xED) and of four bytes or more (0xF0-0xFF).
-            slow |= std::uint64_t{maskOf((bytes == 0) | (bytes == '\r') | (bytes == -32) |
-                                         (bytes == -19) | ((bytes > -65) & (bytes < -62)) |
-                                         ((bytes > -17) & (bytes < 0)))}
-                    << shift;
-        }
-        lead3 &= high;
-        const std::uint64_t lead = high & ~continuation;
-        const std::uint64_t asked = (lead << 1) | (lead3 << 2) | carried;
-        carried = (lead >> 63) | (lead3 >> 62);
-        lf_[i] = lf;
-        special_[i] = high | slow;
-        odd_[i] = (continuation ^ asked) | slow;
+#if defined(VOCABRIX_AVX2_MASKS)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        indexWordsAvx2(block.data(), words, lf_.data(), special_.data(), odd_.data());
+        return;
     }
+#endif
+    indexWords<Chunk, maskOf>(block.data(), words, lf_.data(), special_.data(), odd_.data());
 }
 
 std::size_t BlockMasks::nextLf(std::size_t from) const {

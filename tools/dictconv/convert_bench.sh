@@ -2,9 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Times `dictconv tsv` beside `LC_ALL=C sort -s -t TAB -k1,1 -S 256M` on the same tab-separated
 # file, and `dictconv check` beside `wc -l` on the German-English dictionary and on a 1 GB one;
-# prints each time, the peak memory and the ratios. The 1 GB tab-separated file (13 copies of
-# the German-English data, headwords numbered) and the dictionary made from it are generated on
-# first use under bench/data, which git ignores.
+# prints each time, the peak memory and the ratios; then the time and peak memory of the dictd
+# and StarDict conversions of the same entries. The 1 GB tab-separated file (13 copies of the
+# German-English data, headwords numbered), the dictionary made from it, and the dictd
+# (gzip-compressed data) and StarDict (with a synonym for every eighth entry) dictionaries
+# made from it by bench_inputs.py are generated on first use under bench/data, which git
+# ignores.
 #   convert_bench.sh <dictconv> [rounds]
 set -euo pipefail
 dictconv=$1
@@ -28,6 +31,14 @@ if [ ! -e "$big_tsv" ]; then
     mv "$big_tsv.part" "$big_tsv"
 fi
 [ -e "$big" ] || "$dictconv" --quiet tsv "$big_tsv" "$big" >/dev/null
+big_dictd=$data/deu_eng_1g_dictd
+big_stardict=$data/deu_eng_1g_sd
+if [ ! -e "$big_dictd.dict.dz" ] || [ ! -e "$big_stardict.ifo" ]; then
+    python3 "$top/tools/dictconv/bench_inputs.py" "$big_tsv" "$big_dictd" "$big_stardict"
+    gzip -1 -c "$big_dictd.dict" >"$big_dictd.dict.dz.part"
+    mv "$big_dictd.dict.dz.part" "$big_dictd.dict.dz"
+    rm "$big_dictd.dict"
+fi
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -72,3 +83,15 @@ for dictionary in "$small" "$big"; do
     echo "$(basename "$dictionary"): $(stat -c %s "$dictionary") bytes"
     compare "dictconv check" "wc -l" wc -l "$dictionary" -- "$dictconv" check "$dictionary"
 done
+
+# single <label> <command...>: the median time and the peak memory of one command.
+single() {
+    local label=$1
+    shift
+    read -r ms kb <<<"$(measure "$@")"
+    printf '%-34s %7d ms %8d kB\n' "$label" "$ms" "$kb"
+}
+echo "dictd and StarDict of the same $(wc -l <"$big_dictd.index") entries"
+single "dictconv dictd" "$dictconv" --quiet dictd "$big_dictd.index" "$big_dictd.dict.dz" \
+    "$out/dictd.txt"
+single "dictconv stardict" "$dictconv" --quiet stardict "$big_stardict.ifo" "$out/stardict.txt"

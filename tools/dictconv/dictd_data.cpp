@@ -47,10 +47,10 @@ void decompressDictdData(const std::filesystem::path& path,
     }
     gzbuffer(file.get(), 1 << 18);
 
-    constexpr unsigned chunk = 1 << 20;
-    std::string block(chunk, '\0');
+    constexpr unsigned chunk = 1 << 18;
+    const std::unique_ptr<char[]> block(new char[chunk]);
     for (;;) {
-        const int got = gzread(file.get(), block.data(), chunk);
+        const int got = gzread(file.get(), block.get(), chunk);
         if (got < 0) {
             int code = Z_OK;
             const char* message = gzerror(file.get(), &code);
@@ -58,7 +58,7 @@ void decompressDictdData(const std::filesystem::path& path,
         }
         if (got == 0) break;
         if (gzdirect(file.get())) fail(path, "not gzip-compressed"); // before copying it all
-        sink(std::string_view(block).substr(0, static_cast<std::size_t>(got)));
+        sink(std::string_view(block.get(), static_cast<std::size_t>(got)));
     }
     // A stream cut short reads without error but leaves this state behind.
     int code = Z_OK;

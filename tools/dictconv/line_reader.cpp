@@ -4,6 +4,7 @@
 #include "convert_error.h"
 #include "utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -124,8 +125,13 @@ bool LineReader::next(std::string_view& line, bool& ended) {
         held_ -= at_;
         searched = held_;
         at_ = 0;
-        if (buffer_.size() < held_ + blockSize) buffer_.resize(held_ + blockSize);
-        const std::size_t got = source_.read(buffer_.data() + held_, blockSize);
+        // A small file gets a buffer of its size, not a whole block.
+        const std::uint64_t left =
+            source_.size() > source_.position() ? source_.size() - source_.position() : 0;
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, left + 4096));
+        if (buffer_.size() < held_ + want) buffer_.resize(held_ + want);
+        const std::size_t got = source_.read(buffer_.data() + held_, want);
         held_ += got;
         sourceEnded_ = got == 0;
     }

@@ -6,13 +6,18 @@
 #include "line_checks.h"
 #include "text_kind.h"
 
+#include <array>
 #include <cerrno>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace dictconv {
@@ -37,21 +42,19 @@ public:
     Input(const Input&) = delete;
     Input& operator=(const Input&) = delete;
 
-    // The next bytes of the file; empty at the end.
-    std::string_view read() {
-        // Not zero-filled, as it is read into; the slack after the bytes read is zeroed, as
-        // the scans read whole chunks.
-        if (!buffer_) buffer_.reset(new char[blockSize + scanSlack]);
+    // Reads the next bytes of the file into `into`, which holds blockSize and the scans'
+    // slack, zeroed after the bytes read; returns their count, 0 at the end.
+    std::size_t read(char* into) {
         std::size_t have = 0;
         while (have < blockSize) {
-            const ssize_t got = ::read(fd_, buffer_.get() + have, blockSize - have);
+            const ssize_t got = ::read(fd_, into + have, blockSize - have);
             if (got < 0 && errno == EINTR) continue;
             if (got < 0) fail(std::strerror(errno));
             if (got == 0) break;
             have += static_cast<std::size_t>(got);
         }
-        std::memset(buffer_.get() + have, 0, scanSlack);
-        return {buffer_.get(), have};
+        std::memset(into + have, 0, scanSlack);
+        return have;
     }
     std::size_t size() const { return size_; }
 
@@ -62,7 +65,83 @@ private:
     std::filesystem::path path_;
     int fd_ = -1;
     std::size_t size_ = 0;
-    std::unique_ptr<char[]> buffer_;
+};
+
+// A block of the file, its bytes followed by the scans' slack, and its masks.
+struct Block {
+    std::unique_ptr<char[]> bytes{new char[blockSize + scanSlack]};
+    std::size_t size = 0;
+    BlockMasks masks;
+    std::string_view text() const { return {bytes.get(), size}; }
+};
+
+// Reads the file and indexes its blocks on a thread of its own, a few blocks ahead of the
+// checks, so that reading, indexing and checking share the cores.
+class BlockReader {
+public:
+    explicit BlockReader(const std::filesystem::path& path)
+        : input_(path), thread_([this] { run(); }) {}
+    ~BlockReader() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+    }
+    BlockReader(const BlockReader&) = delete;
+    BlockReader& operator=(const BlockReader&) = delete;
+
+    std::size_t size() const { return input_.size(); }
+    // The next block, empty at the end; the block handed out before is given back.
+    const Block& next() {
+        std::unique_lock lock(mutex_);
+        if (handed_ > released_) {
+            ++released_;
+            changed_.notify_all();
+        }
+        changed_.wait(lock, [this] { return produced_ > handed_ || error_; });
+        if (produced_ == handed_) std::rethrow_exception(error_);
+        return slots_[handed_++ % slotCount];
+    }
+
+private:
+    void run() {
+        for (;;) {
+            Block* slot = nullptr;
+            {
+                std::unique_lock lock(mutex_);
+                changed_.wait(lock,
+                              [this] { return stopping_ || produced_ - released_ < slotCount; });
+                if (stopping_) return;
+                slot = &slots_[produced_ % slotCount];
+            }
+            try {
+                slot->size = input_.read(slot->bytes.get());
+                slot->masks.index(slot->text());
+            } catch (...) {
+                const std::lock_guard lock(mutex_);
+                error_ = std::current_exception();
+                changed_.notify_all();
+                return;
+            }
+            {
+                const std::lock_guard lock(mutex_);
+                ++produced_;
+            }
+            changed_.notify_all();
+            if (slot->size == 0) return;
+        }
+    }
+
+    static constexpr std::size_t slotCount = 4;
+    Input input_;
+    std::array<Block, slotCount> slots_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::uint64_t produced_ = 0, handed_ = 0, released_ = 0;
+    bool stopping_ = false;
+    std::exception_ptr error_;
+    std::jthread thread_; // last: started when the rest is ready, joined first
 };
 
 // Splits blocks into lines as the scanner does: LF ends a line, a CR right before it is not
@@ -71,21 +150,21 @@ class LineSplitter {
 public:
     explicit LineSplitter(LineChecks& checks) : checks_(checks) {}
 
-    // The block must be followed by scanSlack readable bytes.
-    void feed(std::string_view block) {
-        masks_.index(block);
+    void feed(const Block& whole) {
+        const std::string_view block = whole.text();
+        const BlockMasks& masks = whole.masks;
         std::size_t at = 0;
         if (!start_.empty() || length_ != 0) {
-            const std::size_t lf = masks_.nextLf(0);
+            const std::size_t lf = masks.nextLf(0);
             append(block.substr(0, lf));
             if (lf == std::string_view::npos) return;
             emitGathered(true);
             at = lf + 1;
         }
         // The common case: the line lies inside the block.
-        for (std::size_t lf; (lf = masks_.nextLf(at)) != std::string_view::npos; at = lf + 1) {
+        for (std::size_t lf; (lf = masks.nextLf(at)) != std::string_view::npos; at = lf + 1) {
             const std::size_t end = lf > at && block[lf - 1] == '\r' ? lf - 1 : lf;
-            add(block.substr(at, end - at), masks_.scan(at, end));
+            add(block.substr(at, end - at), masks.scan(at, end));
         }
         append(block.substr(at));
     }
@@ -128,7 +207,6 @@ private:
     }
 
     LineChecks& checks_;
-    BlockMasks masks_;
     std::string start_;
     std::size_t length_ = 0, crs_ = 0;
     bool nul_ = false, lastCr_ = false;
@@ -137,16 +215,15 @@ private:
 } // namespace
 
 CheckSummary checkDictionary(const std::filesystem::path& path, std::ostream& report) {
-    Input input(path);
-    std::string_view block = input.read();
+    BlockReader reader(path);
+    const Block* block = &reader.next();
     constexpr std::size_t sampleSize = 64 * 1024;
-    const bool utf8 =
-        guessUtf8(std::string_view(block).substr(0, sampleSize), input.size() > sampleSize);
+    const bool utf8 = guessUtf8(block->text().substr(0, sampleSize), reader.size() > sampleSize);
     LineChecks checks(path.string(), utf8, report);
     LineSplitter splitter(checks);
-    while (!block.empty()) {
-        splitter.feed(block);
-        block = input.read();
+    while (block->size != 0) {
+        splitter.feed(*block);
+        block = &reader.next();
     }
     splitter.end();
     CheckSummary summary;

@@ -12,6 +12,11 @@
 
 namespace dictconv {
 
+#if defined(VOCABRIX_AVX2_MASKS)
+void indexWordsAvx2(const char* p, std::size_t words, std::uint64_t* lfs, std::uint64_t* specials,
+                    std::uint64_t* odds);
+#endif
+
 namespace {
 
 using Chunk = signed char __attribute__((vector_size(16)));
@@ -34,6 +39,8 @@ unsigned maskOf(Chunk hits) {
     return gather(halves[0]) | (gather(halves[1]) << 8);
 #endif
 }
+
+#include "check_masks.inc"
 
 // Takes the character at `at` into `found` and returns where the next one starts. A byte that
 // starts no well-formed sequence is taken alone.
@@ -72,19 +79,15 @@ void BlockMasks::index(std::string_view block) {
     const std::size_t words = (block.size() + 63) / 64;
     lf_.resize(words);
     special_.resize(words);
-    const char* p = block.data();
-    for (std::size_t i = 0; i < words; ++i) {
-        std::uint64_t lf = 0, special = 0;
-        for (int part = 0; part < 4; ++part, p += 16) {
-            Chunk bytes;
-            std::memcpy(&bytes, p, sizeof bytes);
-            lf |= std::uint64_t{maskOf(bytes == '\n')} << (16 * part);
-            // Bytes above 0x7F are negative here.
-            special |= std::uint64_t{maskOf((bytes < 1) | (bytes == '\r'))} << (16 * part);
-        }
-        lf_[i] = lf;
-        special_[i] = special;
+    odd_.resize(words);
+#if defined(VOCABRIX_AVX2_MASKS)
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    if (avx2) {
+        indexWordsAvx2(block.data(), words, lf_.data(), special_.data(), odd_.data());
+        return;
     }
+#endif
+    indexWords<Chunk, maskOf>(block.data(), words, lf_.data(), special_.data(), odd_.data());
 }
 
 std::size_t BlockMasks::nextLf(std::size_t from) const {
@@ -99,19 +102,51 @@ std::size_t BlockMasks::nextLf(std::size_t from) const {
     return at < block_.size() ? at : std::string_view::npos; // the slack is not the block's
 }
 
+namespace {
+
+// Whether `first` and `second` have bits in [from, to).
+std::pair<bool, bool> anyIn(const std::vector<std::uint64_t>& first,
+                            const std::vector<std::uint64_t>& second, std::size_t from,
+                            std::size_t to) {
+    const std::size_t begin = from / 64, last = (to - 1) / 64;
+    std::uint64_t a = 0, b = 0;
+    for (std::size_t word = begin; word <= last; ++word) {
+        std::uint64_t keep = ~std::uint64_t{0};
+        if (word == begin) keep &= ~std::uint64_t{0} << (from % 64);
+        if (word == last) keep &= ~std::uint64_t{0} >> (63 - (to - 1) % 64);
+        a |= first[word] & keep;
+        b |= second[word] & keep;
+    }
+    return {a != 0, b != 0};
+}
+
+} // namespace
+
 LineBytes BlockMasks::scan(std::size_t from, std::size_t to) const {
     LineBytes found;
     if (from >= to) return found;
+    const auto [special, odd] = anyIn(special_, odd_, from, to);
+    if (!special) return found;
     const auto* const bytes = reinterpret_cast<const unsigned char*>(block_.data());
+    // Plain UTF-8, unless a sequence runs in from before the line or out past its end.
+    const bool cutAtEnd = bytes[to - 1] >= 0xC0 || (to - from >= 2 && bytes[to - 2] >= 0xE0);
+    if ((bytes[from] & 0xC0) != 0x80 && !cutAtEnd && !odd) {
+        found.ascii = false;
+        return found;
+    }
     const std::size_t first = from / 64, last = (to - 1) / 64;
     std::size_t next = from; // where the next character starts
     for (std::size_t word = first; word <= last; ++word) {
         std::uint64_t bits = special_[word];
-        if (word == first) bits &= ~std::uint64_t{0} << (from % 64);
         if (word == last) bits &= ~std::uint64_t{0} >> (63 - (to - 1) % 64);
-        for (; bits != 0; bits &= bits - 1) {
-            const std::size_t at = 64 * word + static_cast<std::size_t>(std::countr_zero(bits));
-            if (at >= next) next = takeCharacter(bytes, at, to, found); // else inside a sequence
+        const std::size_t base = 64 * word;
+        while (bits != 0) {
+            // The bits of the bytes before `next` (the rest of a sequence) are dropped at once.
+            if (next >= base + 64) break;
+            if (next > base) bits &= ~std::uint64_t{0} << (next - base);
+            if (bits == 0) break;
+            next = takeCharacter(bytes, base + static_cast<std::size_t>(std::countr_zero(bits)), to,
+                                 found);
         }
     }
     return found;

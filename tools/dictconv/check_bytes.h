@@ -24,7 +24,10 @@ LineBytes scanLine(std::string_view text);
 
 // Where the LF bytes of a block lie, and those that need a closer look (NUL, CR and bytes
 // above 0x7F): one bit per byte, so that finding a line and knowing it to be plain ASCII cost
-// a few word operations, and a line with accents is looked at only where they are.
+// a few word operations. A third mask marks where the bytes above 0x7F do not make plain
+// UTF-8 sequences of two or three bytes (and NUL, CR, the leads of four-byte and of
+// possibly overlong or surrogate sequences): a line without such bits is known to be UTF-8
+// without decoding it; the others are decoded where their special bytes are.
 class BlockMasks {
 public:
     // Keeps a view of the block, and reads up to scanSlack bytes past it.
@@ -36,7 +39,7 @@ public:
 
 private:
     std::string_view block_;
-    std::vector<std::uint64_t> lf_, special_;
+    std::vector<std::uint64_t> lf_, special_, odd_;
 };
 
 } // namespace dictconv

@@ -30,6 +30,7 @@ struct Problem {
 
 TEST_F(Check, ReportsEachProblemWithItsLine) {
     const std::string longLine(dictconv::longLineLimit + 1, 'x');
+    const std::string utf8 = "À\n" + std::string(70000, 'x') + "\n";
     const Problem cases[] = {
         {"odd count", "A\na\nB\n", ":3: odd number of lines", 1},
         {"lower case", "A\na\nBc\nb\n", ":3: headword \"Bc\" is not upper case", 1},
@@ -58,6 +59,13 @@ TEST_F(Check, ReportsEachProblemWithItsLine) {
          "A\n" + std::string(100, 'x') + '\0' + std::string(100, 'y') + "\n", ":2: NUL byte", 1},
         {"line across reads", "A\n" + std::string(300000, 'x') + "\xE8\n",
          ":2: bytes that are not UTF-8", 1},
+        // Sequences a look at the bytes around them must refuse, after a UTF-8 guess.
+        {"sequence cut by CR LF", utf8 + "È\r\nb\xC3\r\n", ":4: bytes that are not UTF-8", 1},
+        {"continuation opening a line", utf8 + "È\nb\xE2\n\x80\nc\n",
+         ":5: bytes that are not UTF-8", 3},
+        {"overlong", utf8 + "È\n\xE0\x80\x80 \xC1\xBF\n", ":4: bytes that are not UTF-8", 1},
+        {"surrogate", utf8 + "È\nx\xED\xA0\x80\n", ":4: bytes that are not UTF-8", 1},
+        {"four bytes are fine", utf8 + "È\n\xF0\x9F\x98\x80\xE2\x80\x9E\n", "no problems", 0},
     };
     for (const Problem& c : cases) {
         SCOPED_TRACE(c.name);

@@ -43,5 +43,20 @@ expect 2 'not a regular file' check "$dir/fifo"
 expect 1 '0 problems left' check "$dir/bad.txt" --repair "$dir/repaired.txt"
 expect 0 'no problems' check "$dir/repaired.txt"
 
+# The progress line: on a terminal only, and not with --quiet.
+on_terminal() { script -qec "$(printf '%q ' "$dictconv" "$@")" /dev/null 2>&1; }
+progress() {
+    local where=$1 want=$2 output
+    shift 2
+    output=$("$@")
+    if [ "$(grep -c 'dictconv: reading' <<<"$output")" -ne "$want" ]; then
+        echo "FAIL: progress line $where (expected $want): $output"
+        failures=$((failures + 1))
+    fi
+}
+progress "on a terminal" 1 on_terminal tsv "$dir/in.tsv" "$dir/out.txt"
+progress "with --quiet" 0 on_terminal tsv "$dir/in.tsv" "$dir/out.txt" --quiet
+progress "in a pipe" 0 "$dictconv" tsv "$dir/in.tsv" "$dir/out.txt" 2>&1
+
 [ "$failures" -eq 0 ] && echo "all command lines behave"
 exit "$failures"

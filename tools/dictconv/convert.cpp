@@ -5,10 +5,17 @@
 #include "data_file.h"
 #include "dictd_index.h"
 #include "entry_text.h"
+#include "line_reader.h"
 #include "output_file.h"
+#include "progress.h"
+#include "random_source.h"
+#include "record_sorter.h"
 #include "stardict.h"
+#include "temp_file.h"
 #include "tsv.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,26 +25,42 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<Record> readRecords(const fs::path& indexPath, const fs::path& dataPath) {
-    const std::vector<IndexEntry> entries = readDictdIndex(indexPath);
-    const std::string data = readDataFile(dataPath);
-    const std::string_view view = data;
-
-    std::vector<Record> records;
-    records.reserve(entries.size());
-    for (const IndexEntry& entry : entries) {
-        if (entry.offset > view.size() || entry.length > view.size() - entry.offset) {
-            throw ConvertError(indexPath.string() + ":" + std::to_string(entry.lineNumber) +
-                               ": entry \"" + entry.headword + "\" points outside the " +
-                               std::to_string(view.size()) + " bytes of " + dataPath.string());
+void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::path& folder,
+                 RecordSorter& sorter) {
+    FileSource index(indexPath, "index file");
+    const std::unique_ptr<RandomSource> data = openDataSource(dataPath, "data file", folder);
+    const std::string indexName = indexPath.string();
+    LineReader lines(index);
+    Progress progress("reading", index.size());
+    std::string_view line;
+    bool ended = false;
+    while (lines.next(line, ended)) {
+        progress.update(lines.position());
+        const std::optional<IndexEntry> entry =
+            parseDictdIndexLine(line, lines.lineNumber(), indexName);
+        if (!entry) continue;
+        if (entry->offset > data->size() || entry->length > data->size() - entry->offset) {
+            throw ConvertError(indexName + ":" + std::to_string(lines.lineNumber()) + ": entry \"" +
+                               std::string(entry->headword) + "\" points outside the " +
+                               std::to_string(data->size()) + " bytes of " + dataPath.string());
         }
-        std::string headword = cleanHeadword(entry.headword);
+        const std::string headword = cleanHeadword(entry->headword);
         if (!isWantedHeadword(headword)) continue;
-        std::string translation =
-            entryTranslation(view.substr(entry.offset, entry.length), headword);
-        records.push_back({std::move(headword), std::move(translation)});
+        sorter.add(headword, entryTranslation(data->at(entry->offset, entry->length), headword));
     }
-    return records;
+}
+
+// Writes what the sorter holds; nothing to write is an error naming `source`.
+ConvertResult writeSorted(RecordSorter& sorter, const std::string& source,
+                          const fs::path& outputPath) {
+    if (sorter.added() == 0) throw ConvertError(source + ": no headwords to convert");
+    OutputFile out(outputPath);
+    const RecordSorter::Written written = sorter.write(out);
+    out.commit();
+    ConvertResult result;
+    result.headwords = written.records;
+    result.bytes = written.bytes;
+    return result;
 }
 
 // The first of the candidate files beside `base` that exists, or an empty path.
@@ -53,22 +76,12 @@ fs::path firstExisting(const fs::path& base, std::initializer_list<const char*> 
 
 } // namespace
 
-ConvertResult writeDictionary(std::vector<Record> records, const std::string& source,
-                              const fs::path& outputPath) {
-    records = sortAndMerge(std::move(records));
-    if (records.empty()) throw ConvertError(source + ": no headwords to convert");
-
-    OutputFile out(outputPath);
-    ConvertResult result;
-    result.bytes = writeRecords(out, records);
-    out.commit();
-    result.headwords = records.size();
-    return result;
-}
-
 ConvertResult convertDictionary(const fs::path& indexPath, const fs::path& dataPath,
                                 const fs::path& outputPath) {
-    return writeDictionary(readRecords(indexPath, dataPath), indexPath.string(), outputPath);
+    const fs::path folder = temporaryFolder(outputPath);
+    RecordSorter sorter(folder, RecordSorter::Same::Merge);
+    readRecords(indexPath, dataPath, folder, sorter);
+    return writeSorted(sorter, indexPath.string(), outputPath);
 }
 
 ConvertResult convertStarDict(const fs::path& ifoPath, const fs::path& outputPath) {
@@ -83,24 +96,30 @@ ConvertResult convertStarDict(const fs::path& ifoPath, const fs::path& outputPat
     if (dictPath.empty())
         throw ConvertError("no " + base.string() + ".dict or .dict.dz beside the .ifo");
 
-    const std::string idx = readDataFile(idxPath);
-    const std::string dict = readDataFile(dictPath);
-    const std::string syn = synPath.empty() ? std::string() : readDataFile(synPath);
-    const StarDictFiles files{
-        idx, dict, syn, idxPath.string(), dictPath.string(), synPath.string()};
-    StarDictRecords read = readStarDict(info, files);
-    ConvertResult result = writeDictionary(std::move(read.records), ifoPath.string(), outputPath);
-    result.skippedFields = read.skippedFields;
+    const fs::path folder = temporaryFolder(outputPath);
+    const std::unique_ptr<RandomSource> idx = openDataSource(idxPath, "data file", folder);
+    const std::unique_ptr<RandomSource> dict = openDataSource(dictPath, "data file", folder);
+    const std::unique_ptr<RandomSource> syn =
+        synPath.empty() ? nullptr : openDataSource(synPath, "data file", folder);
+    const StarDictSources sources{
+        *idx, *dict, syn.get(), idxPath.string(), dictPath.string(), synPath.string()};
+    RecordSorter sorter(folder, RecordSorter::Same::Merge);
+    const std::uint64_t skipped = readStarDict(
+        info, sources, folder, [&sorter](std::string_view headword, std::string_view translation) {
+            sorter.add(headword, translation);
+        });
+    ConvertResult result = writeSorted(sorter, ifoPath.string(), outputPath);
+    result.skippedFields = skipped;
     result.title = info.bookName;
     return result;
 }
 
 ConvertResult convertTsv(const fs::path& inputPath, const fs::path& outputPath,
                          std::ostream& warnings) {
-    TsvRecords read =
-        parseTsv(readPlainFile(inputPath, "tab-separated file"), inputPath.string(), warnings);
-    ConvertResult result = writeDictionary(std::move(read.records), inputPath.string(), outputPath);
-    result.skippedHeadwords = read.skippedLines;
+    RecordSorter sorter(temporaryFolder(outputPath), RecordSorter::Same::Merge);
+    const std::uint64_t skipped = readTsv(inputPath, sorter, warnings);
+    ConvertResult result = writeSorted(sorter, inputPath.string(), outputPath);
+    result.skippedHeadwords = skipped;
     return result;
 }
 

@@ -7,23 +7,16 @@
 #include <filesystem>
 #include <iosfwd>
 #include <string>
-#include <vector>
 
 namespace dictconv {
 
 struct ConvertResult {
-    std::size_t headwords = 0;
+    std::uint64_t headwords = 0;
     std::uintmax_t bytes = 0;
-    std::size_t skippedFields = 0;    // StarDict entry parts without text
-    std::size_t skippedHeadwords = 0; // tab-separated lines with a blank or reserved headword
-    std::string title;                // a StarDict dictionary's bookname
+    std::uint64_t skippedFields = 0;    // StarDict entry parts without text
+    std::uint64_t skippedHeadwords = 0; // tab-separated lines with a blank or reserved headword
+    std::string title;                  // a StarDict dictionary's bookname
 };
-
-// Sorts and merges the records and writes them in the two-line format: upper-cased headwords
-// sorted by bytes, one merged translation line each, LF line ends. Nothing to write is an
-// error naming `source`. Throws ConvertError; the output file is then left untouched.
-ConvertResult writeDictionary(std::vector<Record> records, const std::string& source,
-                              const std::filesystem::path& outputPath);
 
 // Converts a dictd dictionary (index, and data gzip-compressed or plain).
 ConvertResult convertDictionary(const std::filesystem::path& indexPath,

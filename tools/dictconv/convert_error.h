@@ -11,4 +11,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file that could not be written (a full disk, say); the command exits 2.
+class WriteError : public ConvertError {
+public:
+    using ConvertError::ConvertError;
+};
+
 } // namespace dictconv

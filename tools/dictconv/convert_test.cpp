@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <vector>
 #include <zlib.h>
 
 namespace {
@@ -113,6 +114,43 @@ TEST_F(Convert, WritesSortedMergedTwoLineRecords) {
     EXPECT_EQ(result.headwords, 5u);
     EXPECT_EQ(result.bytes, expected.size());
     EXPECT_EQ(fileCount(), 3u); // no temporary file left beside the output
+}
+
+// The data is read by offset a window at a time: an index in reverse order and an entry
+// larger than a window must give what a sequential reading gives.
+TEST_F(Convert, ReadsEntriesInAnyOrderAndOfAnySize) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string word = "w" + std::to_string(10000 + i);
+        entries.push_back({word, word + "\n" + std::string(500, 'a' + i % 26) + "\n"});
+    }
+    entries.push_back({"big", "big\n" + std::string(3 << 20, 'b') + "\n"});
+    Dictd d;
+    for (const auto& [word, body] : entries)
+        d.add(word, body);
+    std::istringstream lines(d.index);
+    std::vector<std::string> reversed;
+    for (std::string line; std::getline(lines, line);)
+        reversed.insert(reversed.begin(), line + "\n");
+    d.index.clear();
+    for (const std::string& line : reversed)
+        d.index += line;
+
+    std::string expected = "BIG\n" + std::string(3 << 20, 'b') + "\n";
+    for (std::size_t i = 0; i + 1 < entries.size(); ++i)
+        expected += "W" + entries[i].first.substr(1) + "\n" + entries[i].second.substr(7);
+    for (const bool compressed : {false, true}) {
+        SCOPED_TRACE(compressed ? "compressed" : "plain");
+        fs::remove(data());
+        writeFile(index(), d.index);
+        const fs::path dataPath = compressed ? data() : dir_ / "d.dict";
+        if (compressed)
+            writeGzip(dataPath, d.data);
+        else
+            writeFile(dataPath, d.data);
+        dictconv::convertDictionary(index(), dataPath, out());
+        EXPECT_TRUE(readFile(out()) == expected);
+    }
 }
 
 TEST_F(Convert, ReplacesAnExistingOutput) {

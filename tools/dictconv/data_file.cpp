@@ -2,7 +2,6 @@
 #include "data_file.h"
 
 #include "convert_error.h"
-#include "dictd_data.h"
 
 #include <cerrno>
 #include <cstring>
@@ -51,10 +50,6 @@ std::string readPlainFile(const std::filesystem::path& path, std::string_view wh
 bool isCompressedName(const std::filesystem::path& path) {
     const std::string extension = path.extension().string();
     return extension == ".dz" || extension == ".gz";
-}
-
-std::string readDataFile(const std::filesystem::path& path) {
-    return isCompressedName(path) ? readDictdData(path) : readPlainFile(path, "data file");
 }
 
 } // namespace dictconv

@@ -14,7 +14,4 @@ std::string readPlainFile(const std::filesystem::path& path, std::string_view wh
 // True for names of gzip or dictzip files (".dz", ".gz").
 bool isCompressedName(const std::filesystem::path& path);
 
-// Reads a data file: decompressed when its name says gzip or dictzip, as it is otherwise.
-std::string readDataFile(const std::filesystem::path& path);
-
 } // namespace dictconv

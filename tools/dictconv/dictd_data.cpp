@@ -30,7 +30,8 @@ using GzHandle = std::unique_ptr<gzFile_s, GzCloser>;
 
 } // namespace
 
-std::string readDictdData(const std::filesystem::path& path) {
+void decompressDictdData(const std::filesystem::path& path,
+                         const std::function<void(std::string_view)>& sink) {
     // Opened without blocking and checked first: a pipe or device in its place would hang.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) fail(path, std::strerror(errno));
@@ -46,19 +47,18 @@ std::string readDictdData(const std::filesystem::path& path) {
     }
     gzbuffer(file.get(), 1 << 18);
 
-    std::string data;
-    constexpr unsigned chunk = 1 << 20;
+    constexpr unsigned chunk = 1 << 18;
+    const std::unique_ptr<char[]> block(new char[chunk]);
     for (;;) {
-        const std::size_t had = data.size();
-        data.resize(had + chunk);
-        const int got = gzread(file.get(), data.data() + had, chunk);
+        const int got = gzread(file.get(), block.get(), chunk);
         if (got < 0) {
             int code = Z_OK;
             const char* message = gzerror(file.get(), &code);
             fail(path, code == Z_ERRNO ? std::strerror(errno) : message);
         }
-        data.resize(had + static_cast<std::size_t>(got));
         if (got == 0) break;
+        if (gzdirect(file.get())) fail(path, "not gzip-compressed"); // before copying it all
+        sink(std::string_view(block.get(), static_cast<std::size_t>(got)));
     }
     // A stream cut short reads without error but leaves this state behind.
     int code = Z_OK;
@@ -66,7 +66,6 @@ std::string readDictdData(const std::filesystem::path& path) {
     if (code != Z_OK) fail(path, message);
     if (gzdirect(file.get())) fail(path, "not gzip-compressed");
     if (gzclose_r(file.release()) != Z_OK) fail(path, "truncated or damaged gzip stream");
-    return data;
 }
 
 } // namespace dictconv

@@ -2,12 +2,16 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace dictconv {
 
-// Reads a whole gzip-compressed dictd data file (".dict.dz") into memory. A missing file, data
-// that is not gzip, a damaged or truncated stream are ConvertErrors.
-std::string readDictdData(const std::filesystem::path& path);
+// Decompresses a gzip-compressed dictd data file (".dict.dz"), handing the bytes to `sink` a
+// block at a time. A missing file, data that is not gzip, a damaged or truncated stream are
+// ConvertErrors.
+void decompressDictdData(const std::filesystem::path& path,
+                         const std::function<void(std::string_view)>& sink);
 
 } // namespace dictconv

@@ -2,27 +2,23 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <istream>
+#include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace dictconv {
 
 // One line of a dictd index: where the entry of a headword sits in the data file.
 struct IndexEntry {
-    std::string headword; // as written in the index, not yet cleaned
+    std::string_view headword; // as written in the index, not yet cleaned
     std::uint64_t offset = 0;
     std::uint64_t length = 0;
-    std::size_t lineNumber = 0;
 };
 
-// Reads "headword<TAB>offset<TAB>length" lines; further fields are ignored, empty lines
-// skipped. Throws ConvertError naming the line of a malformed entry; sourceName is only used
-// in that message.
-std::vector<IndexEntry> parseDictdIndex(std::istream& in, const std::string& sourceName);
-
-// The same for an index file; a file that does not open is a ConvertError.
-std::vector<IndexEntry> readDictdIndex(const std::filesystem::path& path);
+// Parses a "headword<TAB>offset<TAB>length" line, its LF taken off (a CR before it is
+// ignored); further fields are ignored, an empty line gives nothing. Throws ConvertError
+// naming sourceName and the line of a malformed entry.
+std::optional<IndexEntry> parseDictdIndexLine(std::string_view line, std::uint64_t lineNumber,
+                                              const std::string& sourceName);
 
 } // namespace dictconv

@@ -1,91 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // dictconv: makes and checks Vocabrix's two-line dictionaries.
-#include "check.h"
-#include "convert.h"
-#include "convert_error.h"
-#include "repair.h"
+#include "cli.h"
+#include "signal_cleanup.h"
 
-#include <exception>
-#include <iostream>
-#include <new>
-#include <string_view>
-#include <vector>
-
-namespace {
-
-constexpr const char* usage =
-    "usage:\n"
-    "  dictconv dictd NAME.index NAME.dict.dz OUT.txt   convert a dictd dictionary\n"
-    "  dictconv NAME.index NAME.dict.dz OUT.txt         the same\n"
-    "  dictconv stardict NAME.ifo OUT.txt               convert a StarDict dictionary\n"
-    "  dictconv tsv IN.tsv OUT.txt                      convert a tab-separated list\n"
-    "  dictconv check FILE.txt [--repair OUT.txt]       check a two-line dictionary\n"
-    "  dictconv --help\n"
-    "check exits 0 when the file is clean, 1 when it found problems, 2 when it cannot read it.\n";
-
-void printWritten(const std::string& out, const dictconv::ConvertResult& result) {
-    std::cout << "Wrote " << out;
-    if (!result.title.empty()) std::cout << " (" << result.title << ")";
-    std::cout << ": " << result.headwords << " headwords, " << result.bytes << " bytes";
-    if (result.skippedFields)
-        std::cout << ", " << result.skippedFields << " parts without text skipped";
-    if (result.skippedHeadwords) std::cout << ", " << result.skippedHeadwords << " lines skipped";
-    std::cout << '\n';
-}
-
-// Runs a check, and the repair when asked for; the exit status tells about the input file.
-int check(const std::vector<std::string>& args) {
-    const dictconv::CheckSummary summary = dictconv::checkDictionary(args[0], std::cout);
-    if (args.size() == 3) dictconv::repairDictionary(args[0], args[2], std::cout);
-    return summary.problems == 0 ? 0 : 1;
-}
-
-// The exit status of a call, or -1 when the call is wrong.
-int run(std::string_view command, const std::vector<std::string>& args) {
-    if (command == "dictd" && args.size() == 3) {
-        printWritten(args[2], dictconv::convertDictionary(args[0], args[1], args[2]));
-    } else if (command == "stardict" && args.size() == 2) {
-        printWritten(args[1], dictconv::convertStarDict(args[0], args[1]));
-    } else if (command == "tsv" && args.size() == 2) {
-        printWritten(args[1], dictconv::convertTsv(args[0], args[1], std::cerr));
-    } else if (command == "check" &&
-               (args.size() == 1 || (args.size() == 3 && args[1] == "--repair"))) {
-        return check(args);
-    } else {
-        return -1;
-    }
-    return 0;
-}
-
-} // namespace
+#include <unistd.h>
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << usage;
-        return 0;
-    }
-    std::string command;
-    const bool named = !args.empty() && (args[0] == "dictd" || args[0] == "stardict" ||
-                                         args[0] == "tsv" || args[0] == "check");
-    if (args.size() == 3 && !named) {
-        command = "dictd"; // the short form
-    } else if (!args.empty()) {
-        command = args.front();
-        args.erase(args.begin());
-    }
-    const bool isCheck = command == "check";
-    try {
-        const int status = run(command, args);
-        if (status >= 0) return status;
-        std::cerr << usage;
-        return 2;
-    } catch (const dictconv::ConvertError& e) {
-        std::cerr << "dictconv: " << e.what() << '\n';
-    } catch (const std::bad_alloc&) {
-        std::cerr << "dictconv: out of memory\n";
-    } catch (const std::exception& e) {
-        std::cerr << "dictconv: " << e.what() << '\n';
-    }
-    return isCheck ? 2 : 1;
+    dictconv::installSignalCleanup();
+    return dictconv::runCommand({argv + 1, argv + argc}, ::isatty(STDERR_FILENO) == 1);
 }

@@ -2,6 +2,8 @@
 #include "output_file.h"
 
 #include "convert_error.h"
+#include "signal_cleanup.h"
+#include "temp_file.h"
 
 #include <cerrno>
 #include <cstring>
@@ -36,6 +38,7 @@ OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)
             ::unlink(temporary_.c_str());
             throw ConvertError("cannot write " + temporary_.string() + ": " + why);
         }
+        slot_ = registerTemporary(temporary_.c_str());
     }
     if (!file_) throw ConvertError("cannot find a free temporary name beside " + target_.string());
 }
@@ -46,8 +49,9 @@ OutputFile::~OutputFile() {
 
 void OutputFile::write(std::string_view text) {
     if (!file_) throw ConvertError("output file " + target_.string() + " is already closed");
+    checkWriteFault(target_.string());
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
-        throw ConvertError("cannot write " + temporary_.string() + ": " + reason());
+        throw WriteError("cannot write " + target_.string() + ": " + reason());
     }
 }
 
@@ -58,15 +62,18 @@ void OutputFile::commit() {
     const bool flushed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
     const std::string why = flushed ? std::string() : reason();
     if (std::fclose(file) != 0 || !flushed) {
+        const std::string closeWhy = flushed ? reason() : why;
         ::unlink(temporary_.c_str());
-        throw ConvertError("cannot write " + temporary_.string() + ": " +
-                           (flushed ? reason() : why));
+        unregisterTemporary(slot_);
+        throw WriteError("cannot write " + target_.string() + ": " + closeWhy);
     }
+    const SignalBlock block; // a signal now would find the name moved or still there
+    unregisterTemporary(slot_);
     if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
         const std::string renameWhy = reason();
         ::unlink(temporary_.c_str());
-        throw ConvertError("cannot rename " + temporary_.string() + " to " + target_.string() +
-                           ": " + renameWhy);
+        throw WriteError("cannot rename " + temporary_.string() + " to " + target_.string() + ": " +
+                         renameWhy);
     }
 }
 
@@ -75,6 +82,7 @@ void OutputFile::discard() noexcept {
     std::fclose(file_);
     file_ = nullptr;
     ::unlink(temporary_.c_str());
+    unregisterTemporary(slot_);
 }
 
 } // namespace dictconv

@@ -26,6 +26,7 @@ private:
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;
+    int slot_ = -1; // removed on a signal while it is there
 };
 
 } // namespace dictconv

@@ -4,10 +4,16 @@
 #include "convert_error.h"
 #include "entry_text.h"
 #include "markup_text.h"
+#include "progress.h"
+#include "random_source.h"
+#include "temp_file.h"
 
 #include <cctype>
 #include <charconv>
+#include <cstring>
+#include <memory>
 #include <optional>
+#include <tuple>
 
 namespace dictconv {
 
@@ -34,44 +40,106 @@ std::uint64_t number(std::string_view text, const std::string& key, const std::s
 
 // One entry of the ".idx" file.
 struct IdxEntry {
-    std::string_view word;
+    std::string word;
     std::uint64_t offset = 0;
     std::uint64_t size = 0;
 };
 
-std::vector<IdxEntry> parseIdx(const StarDictInfo& info, const StarDictFiles& files) {
-    const std::string_view idx = files.idx;
-    if (idx.size() != info.idxFileSize) {
-        fail(files.idxName, "holds " + std::to_string(idx.size()) + " bytes, the .ifo says " +
-                                std::to_string(info.idxFileSize) + " (truncated?)");
-    }
-    const std::size_t numberSize = info.offsetBits / 8;
-    std::vector<IdxEntry> entries;
-    std::size_t at = 0;
-    while (at < idx.size()) {
-        const std::size_t nul = idx.find('\0', at);
-        if (nul == std::string_view::npos || idx.size() - nul - 1 < numberSize + 4)
-            fail(files.idxName, "entry at byte " + std::to_string(at) + " is cut short");
-        IdxEntry entry;
-        entry.word = idx.substr(at, nul - at);
-        entry.offset = bigEndian(idx.substr(nul + 1, numberSize));
-        entry.size = bigEndian(idx.substr(nul + 1 + numberSize, 4));
-        if (entry.offset > files.dict.size() || entry.size > files.dict.size() - entry.offset) {
-            fail(files.dictName, "entry \"" + std::string(entry.word) + "\" lies past its end (" +
-                                     std::to_string(files.dict.size()) + " bytes; truncated?)");
+// Reads the entry of the ".idx" at `at` and moves `at` past it.
+IdxEntry nextIdxEntry(const StarDictInfo& info, const StarDictSources& sources, std::uint64_t& at) {
+    RandomSource& idx = sources.idx;
+    const std::uint64_t numberSize = info.offsetBits / 8;
+    std::uint64_t nul = at;
+    for (;;) {
+        if (nul == idx.size())
+            fail(sources.idxName, "entry at byte " + std::to_string(at) + " is cut short");
+        const std::string_view piece =
+            idx.at(nul, std::min<std::uint64_t>(1 << 16, idx.size() - nul));
+        const std::size_t found = piece.find('\0');
+        if (found != std::string_view::npos) {
+            nul += found;
+            break;
         }
-        entries.push_back(entry);
-        at = nul + 1 + numberSize + 4;
+        nul += piece.size();
     }
-    if (entries.size() != info.wordCount) {
-        fail(files.idxName, "holds " + std::to_string(entries.size()) + " entries, the .ifo says " +
-                                std::to_string(info.wordCount));
-    }
-    return entries;
+    if (idx.size() - nul - 1 < numberSize + 4)
+        fail(sources.idxName, "entry at byte " + std::to_string(at) + " is cut short");
+    IdxEntry entry;
+    entry.word = idx.at(at, nul - at);
+    const std::string_view numbers = idx.at(nul + 1, numberSize + 4);
+    entry.offset = bigEndian(numbers.substr(0, numberSize));
+    entry.size = bigEndian(numbers.substr(numberSize, 4));
+    at = nul + 1 + numberSize + 4;
+    return entry;
 }
 
+// Checks the whole ".idx" before any entry is read: its size, each entry's place in the
+// ".dict" and the count of entries.
+void checkIdx(const StarDictInfo& info, const StarDictSources& sources) {
+    const std::uint64_t idxSize = sources.idx.size(), dictSize = sources.dict.size();
+    if (idxSize != info.idxFileSize) {
+        fail(sources.idxName, "holds " + std::to_string(idxSize) + " bytes, the .ifo says " +
+                                  std::to_string(info.idxFileSize) + " (truncated?)");
+    }
+    std::uint64_t at = 0, count = 0;
+    while (at < idxSize) {
+        const IdxEntry entry = nextIdxEntry(info, sources, at);
+        if (entry.offset > dictSize || entry.size > dictSize - entry.offset) {
+            fail(sources.dictName, "entry \"" + entry.word + "\" lies past its end (" +
+                                       std::to_string(dictSize) + " bytes; truncated?)");
+        }
+        ++count;
+    }
+    if (count != info.wordCount) {
+        fail(sources.idxName, "holds " + std::to_string(count) + " entries, the .ifo says " +
+                                  std::to_string(info.wordCount));
+    }
+}
+
+// Where each entry lies in the ".dict", by entry number, for the synonyms: in memory, or
+// written a megabyte at a time to a temporary file.
+class EntryPlaces {
+public:
+    explicit EntryPlaces(const std::filesystem::path& folder) {
+        if (!folder.empty()) file_ = std::make_unique<TemporaryFile>(folder);
+    }
+    void add(std::uint64_t offset, std::uint64_t size) {
+        char bytes[placeSize];
+        std::memcpy(bytes, &offset, 8);
+        std::memcpy(bytes + 8, &size, 8);
+        held_.append(bytes, placeSize);
+        if (file_ && held_.size() >= (std::size_t{1} << 20)) {
+            file_->append(held_);
+            held_.clear();
+        }
+    }
+    std::pair<std::uint64_t, std::uint64_t> get(std::uint64_t number) const {
+        const std::uint64_t at = number * placeSize, written = file_ ? file_->size() : 0;
+        char bytes[placeSize];
+        if (at >= written) {
+            std::memcpy(bytes, held_.data() + (at - written), placeSize);
+        } else {
+            std::size_t done = 0;
+            while (done < placeSize) {
+                const std::size_t got = file_->readAt(bytes + done, placeSize - done, at + done);
+                if (got == 0) throw ConvertError("a temporary file became shorter");
+                done += got;
+            }
+        }
+        std::pair<std::uint64_t, std::uint64_t> place;
+        std::memcpy(&place.first, bytes, 8);
+        std::memcpy(&place.second, bytes + 8, 8);
+        return place;
+    }
+
+private:
+    static constexpr std::size_t placeSize = 16;
+    std::unique_ptr<TemporaryFile> file_;
+    std::string held_;
+};
+
 // Adds one typed part of an entry to the translation, or counts it as skipped.
-void addField(char type, std::string_view data, std::string& translation, std::size_t& skipped) {
+void addField(char type, std::string_view data, std::string& translation, std::uint64_t& skipped) {
     std::string text;
     if (type == 'm' || type == 't' || type == 'g' || type == 'y') {
         text = joinLines(data);
@@ -108,13 +176,13 @@ std::optional<std::string_view> nextPart(char type, bool runsToEnd, std::string_
     return part;
 }
 
-std::string translationOf(const StarDictInfo& info, const StarDictFiles& files,
-                          const IdxEntry& entry, std::size_t& skipped) {
-    std::string_view rest = files.dict.substr(entry.offset, entry.size);
+std::string translationOf(const StarDictInfo& info, const StarDictSources& sources,
+                          const IdxEntry& entry, std::uint64_t& skipped) {
+    std::string_view rest = sources.dict.at(entry.offset, entry.size);
     std::string translation;
     const std::string& types = info.sameTypeSequence;
     const auto broken = [&] {
-        fail(files.dictName, "entry \"" + std::string(entry.word) + "\" is malformed");
+        fail(sources.dictName, "entry \"" + entry.word + "\" is malformed");
     };
     if (!types.empty()) {
         for (std::size_t i = 0; i < types.size(); ++i) {
@@ -134,13 +202,12 @@ std::string translationOf(const StarDictInfo& info, const StarDictFiles& files,
     return translation;
 }
 
-void addRecord(std::vector<Record>& records, std::string_view word, const std::string& text) {
-    std::string headword = cleanHeadword(word);
-    if (isWantedHeadword(headword)) records.push_back({std::move(headword), text});
+void addRecord(const RecordSink& add, std::string_view word, std::string_view text) {
+    const std::string headword = cleanHeadword(word);
+    if (isWantedHeadword(headword)) add(headword, text);
 }
 
 } // namespace
-
 StarDictInfo parseStarDictInfo(std::string_view text, const std::string& name) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     const std::string_view magic = "StarDict's dict ifo file";
@@ -176,37 +243,72 @@ StarDictInfo parseStarDictInfo(std::string_view text, const std::string& name) {
     return info;
 }
 
-StarDictRecords readStarDict(const StarDictInfo& info, const StarDictFiles& files) {
-    const std::vector<IdxEntry> entries = parseIdx(info, files);
-    StarDictRecords result;
-    std::vector<std::string> translations;
-    translations.reserve(entries.size());
-    for (const IdxEntry& entry : entries)
-        translations.push_back(translationOf(info, files, entry, result.skippedFields));
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        addRecord(result.records, entries[i].word, translations[i]);
+std::uint64_t readStarDict(const StarDictInfo& info, const StarDictSources& sources,
+                           const std::filesystem::path& folder, const RecordSink& add) {
+    checkIdx(info, sources);
+    std::uint64_t skipped = 0;
+    std::optional<EntryPlaces> places;
+    if (sources.syn) places.emplace(folder);
+    Progress progress("reading", sources.idx.size());
+    std::uint64_t at = 0;
+    while (at < sources.idx.size()) {
+        progress.update(at);
+        const IdxEntry entry = nextIdxEntry(info, sources, at);
+        addRecord(add, entry.word, translationOf(info, sources, entry, skipped));
+        if (places) places->add(entry.offset, entry.size);
+    }
+    if (!sources.syn) return skipped;
 
-    if (files.synName.empty()) return result;
-    const std::string_view syn = files.syn;
-    std::size_t at = 0, count = 0;
+    RandomSource& syn = *sources.syn;
+    std::uint64_t count = 0;
+    at = 0;
     while (at < syn.size()) {
-        const std::size_t nul = syn.find('\0', at);
-        if (nul == std::string_view::npos || syn.size() - nul - 1 < 4)
-            fail(files.synName, "entry at byte " + std::to_string(at) + " is cut short");
-        const std::uint64_t target = bigEndian(syn.substr(nul + 1, 4));
-        if (target >= entries.size()) {
-            fail(files.synName, "synonym \"" + std::string(syn.substr(at, nul - at)) +
-                                    "\" points to entry " + std::to_string(target) + " of " +
-                                    std::to_string(entries.size()));
+        std::uint64_t nul = at;
+        for (;;) {
+            if (nul == syn.size())
+                fail(sources.synName, "entry at byte " + std::to_string(at) + " is cut short");
+            const std::string_view piece =
+                syn.at(nul, std::min<std::uint64_t>(1 << 16, syn.size() - nul));
+            const std::size_t found = piece.find('\0');
+            if (found != std::string_view::npos) {
+                nul += found;
+                break;
+            }
+            nul += piece.size();
         }
-        addRecord(result.records, syn.substr(at, nul - at), translations[target]);
+        if (syn.size() - nul - 1 < 4)
+            fail(sources.synName, "entry at byte " + std::to_string(at) + " is cut short");
+        const std::uint64_t target = bigEndian(syn.at(nul + 1, 4));
+        IdxEntry entry;
+        entry.word = syn.at(at, nul - at);
+        if (target >= info.wordCount) {
+            fail(sources.synName, "synonym \"" + entry.word + "\" points to entry " +
+                                      std::to_string(target) + " of " +
+                                      std::to_string(info.wordCount));
+        }
+        std::tie(entry.offset, entry.size) = places->get(target);
+        std::uint64_t counted = 0; // the entry's skipped parts were counted with it
+        addRecord(add, entry.word, translationOf(info, sources, entry, counted));
         ++count;
         at = nul + 5;
     }
     if (info.hasSynWordCount && count != info.synWordCount) {
-        fail(files.synName, "holds " + std::to_string(count) + " synonyms, the .ifo says " +
-                                std::to_string(info.synWordCount));
+        fail(sources.synName, "holds " + std::to_string(count) + " synonyms, the .ifo says " +
+                                  std::to_string(info.synWordCount));
     }
+    return skipped;
+}
+
+StarDictRecords readStarDict(const StarDictInfo& info, const StarDictFiles& files) {
+    MemorySource idx(files.idx), dict(files.dict), syn(files.syn);
+    const StarDictSources sources{
+        idx,           dict,           files.synName.empty() ? nullptr : &syn,
+        files.idxName, files.dictName, files.synName};
+    StarDictRecords result;
+    result.skippedFields =
+        readStarDict(info, sources, {}, [&](std::string_view h, std::string_view t) {
+            result.records.push_back({std::string(h), std::string(t)});
+        });
     return result;
 }
 

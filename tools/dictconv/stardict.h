@@ -4,11 +4,15 @@
 #include "records.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace dictconv {
+
+class RandomSource;
 
 // The fields of a StarDict ".ifo" file that the conversion uses.
 struct StarDictInfo {
@@ -39,5 +43,20 @@ struct StarDictRecords {
 
 // Reads every entry and synonym. Throws ConvertError naming the file and the fault.
 StarDictRecords readStarDict(const StarDictInfo& info, const StarDictFiles& files);
+
+// The same files read by offset; syn is null when there is none.
+struct StarDictSources {
+    RandomSource& idx;
+    RandomSource& dict;
+    RandomSource* syn;
+    std::string idxName, dictName, synName;
+};
+
+// Hands each wanted record to `add` in the order readStarDict gives them: the entries, then
+// the synonyms. Where the synonyms find their entries is kept in a temporary file in `folder`,
+// or in memory when `folder` is empty. Returns the count of skipped entry parts.
+using RecordSink = std::function<void(std::string_view headword, std::string_view translation)>;
+std::uint64_t readStarDict(const StarDictInfo& info, const StarDictSources& sources,
+                           const std::filesystem::path& folder, const RecordSink& add);
 
 } // namespace dictconv

@@ -4,6 +4,7 @@
 #include "test_folder.h"
 
 #include <functional>
+#include <map>
 #include <vector>
 #include <zlib.h>
 
@@ -123,6 +124,33 @@ TEST_F(StarDictConvert, ConvertsEachVariant) {
     for (const Variant& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(convert(c.dict), c.expected);
+    }
+}
+
+// Many entries, one larger than the window the files are read in, and synonyms that point
+// back to them after where the entries lie has gone to a temporary file.
+TEST_F(StarDictConvert, ReadsLargeDictionariesByOffset) {
+    StarDict d = starDict(32, "m", {});
+    std::map<std::string, std::string> expected;
+    for (int i = 0; i < 70000; ++i) {
+        const std::string word = "w" + std::to_string(100000 + i);
+        d.entries.push_back({word, "t" + std::to_string(i)});
+        expected["W" + word.substr(1)] = "t" + std::to_string(i);
+    }
+    d.entries.push_back({"big", std::string(3 << 20, 'b')});
+    expected["BIG"] = std::string(3 << 20, 'b');
+    for (const std::uint32_t target : {0u, 1u, 69999u, 70000u, 5u}) {
+        d.synonyms.push_back({"s" + std::to_string(target), target});
+        expected["S" + std::to_string(target)] =
+            target == 70000 ? expected["BIG"] : "t" + std::to_string(target);
+    }
+    std::string text;
+    for (const auto& [headword, translation] : expected)
+        text += headword + "\n" + translation + "\n";
+    for (const bool compressed : {false, true}) {
+        SCOPED_TRACE(compressed ? "compressed" : "plain");
+        d.compressed = compressed;
+        EXPECT_TRUE(convert(d) == text);
     }
 }
 

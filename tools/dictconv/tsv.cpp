@@ -3,8 +3,12 @@
 
 #include "convert_error.h"
 #include "entry_text.h"
+#include "line_reader.h"
+#include "progress.h"
+#include "record_sorter.h"
 #include "utf8.h"
 
+#include <optional>
 #include <ostream>
 
 namespace dictconv {
@@ -18,55 +22,88 @@ std::string_view trimmed(std::string_view text) {
 }
 
 // The fields after the first tab, trimmed; the empty ones left out.
-std::string joinedFields(std::string_view rest) {
-    std::string out;
+void joinFields(std::string_view rest, std::string& out) {
+    out.clear();
     while (true) {
         const std::size_t tab = rest.find('\t');
         const std::string_view field = trimmed(rest.substr(0, tab));
         if (!field.empty()) {
             if (!out.empty()) out += "; ";
-            for (const char c : field)
-                out += (c == '\r' || c == '\0') ? ' ' : c;
+            const std::size_t at = out.size();
+            out += field;
+            for (std::size_t i = at; i < out.size(); ++i)
+                if (out[i] == '\r' || out[i] == '\0') out[i] = ' ';
         }
-        if (tab == std::string_view::npos) return out;
+        if (tab == std::string_view::npos) return;
         rest.remove_prefix(tab + 1);
     }
 }
 
+// True when every line of the source is UTF-8, which is the whole being UTF-8: no sequence
+// holds an LF.
+bool allUtf8(ByteSource& source) {
+    LineReader lines(source);
+    std::string_view line;
+    bool ended = false;
+    while (lines.next(line, ended))
+        if (!isValidUtf8(line)) return false;
+    return true;
+}
+
 } // namespace
 
-TsvRecords parseTsv(std::string_view bytes, const std::string& name, std::ostream& warnings) {
-    std::string converted;
-    if (!isValidUtf8(bytes)) {
-        converted = windows1252ToUtf8(bytes);
-        bytes = converted;
+std::uint64_t readTsv(const std::filesystem::path& input, RecordSorter& sorter,
+                      std::ostream& warnings) {
+    const std::string name = input.string();
+    FileSource file(input, "tab-separated file");
+    char mark[2] = {};
+    const bool marked = file.read(mark, 2) == 2 && ((mark[0] == '\xFF' && mark[1] == '\xFE') ||
+                                                    (mark[0] == '\xFE' && mark[1] == '\xFF'));
+    std::optional<Utf16Source> utf16;
+    bool utf8 = true;
+    if (marked) {
+        utf16.emplace(file, mark[0] == '\xFE'); // its mark comes out as UTF-8's, dropped below
+    } else {
+        file.rewind();
+        Progress progress("checking the encoding", file.size());
+        utf8 = allUtf8(file);
+        file.rewind();
     }
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    ByteSource& source = utf16 ? static_cast<ByteSource&>(*utf16) : file;
 
-    TsvRecords result;
-    std::size_t lineNumber = 0;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes = end == std::string_view::npos ? std::string_view{} : bytes.substr(end + 1);
-        ++lineNumber;
+    Progress progress("reading", source.size());
+    LineReader lines(source);
+    std::string_view line;
+    bool ended = false;
+    std::string converted, translation;
+    std::uint64_t skipped = 0;
+    while (lines.next(line, ended)) {
+        progress.update(lines.position());
+        if (!utf8) {
+            converted = windows1252ToUtf8(line);
+            line = converted;
+        } else if (lines.lineNumber() == 1 && line.starts_with("\xEF\xBB\xBF")) {
+            line.remove_prefix(3);
+        }
         if (line.ends_with('\r')) line.remove_suffix(1);
         if (line.empty()) continue;
         const std::size_t tab = line.find('\t');
         if (tab == std::string_view::npos) {
-            throw ConvertError(name + ":" + std::to_string(lineNumber) +
+            throw ConvertError(name + ":" + std::to_string(lines.lineNumber()) +
                                ": no tab between headword and translation");
         }
-        std::string headword = cleanHeadword(line.substr(0, tab));
+        const std::string headword = cleanHeadword(line.substr(0, tab));
         if (!isWantedHeadword(headword)) {
-            warnings << name << ":" << lineNumber << ": skipped: the headword \"" << headword
+            warnings << name << ":" << lines.lineNumber() << ": skipped: the headword \""
+                     << headword
                      << "\" is blank, begins with \"*\", \"=\" or \"_\", or is metadata\n";
-            ++result.skippedLines;
+            ++skipped;
             continue;
         }
-        result.records.push_back({std::move(headword), joinedFields(line.substr(tab + 1))});
+        joinFields(line.substr(tab + 1), translation);
+        sorter.add(headword, translation);
     }
-    return result;
+    return skipped;
 }
 
 } // namespace dictconv

@@ -11,6 +11,17 @@ using dictconv::test::TestFolder;
 
 class TsvConvert : public TestFolder {};
 
+// Text as UTF-16 with its byte order mark.
+std::string utf16(std::u16string_view text, bool bigEndian) {
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        out += bigEndian ? high : low;
+        out += bigEndian ? low : high;
+    }
+    return out;
+}
+
 struct TsvCase {
     const char* name;
     std::string bytes;
@@ -29,6 +40,10 @@ TEST_F(TsvConvert, ConvertsLines) {
          "\xEF\xBB\xBF"
          "città\tcity\n",
          "CITTÀ\ncity\n", 0},
+        {"UTF-16 little-endian, a surrogate pair", utf16(u"citt\u00E0\tcity \U0001D11E\r\n", false),
+         "CITTÀ\ncity \U0001D11E\n", 0},
+        {"UTF-16 big-endian, a lone surrogate", utf16(u"zucca\tpumpkin\nb\t\xD800x\n", true),
+         "B\n\uFFFDx\nZUCCA\npumpkin\n", 0},
         {"empty lines skipped, merged entries", "a\tx\n\nA\ty\n", "A\nx | y\n", 0},
         {"reserved and blank headwords skipped", "*a\tx\n \ty\nb\tz\n", "B\nz\n", 2},
     };

@@ -3,12 +3,14 @@
 //
 // Input: a flags byte, then the index and the data bytes separated by "####". Flags bit 0: the
 // harness gzip-compresses the data into "d.dict.dz"; else bit 1: the data bytes are written as
-// they are to "d.dict.dz" (damaged or foreign gzip); else they go plain into "d.dict". Every
+// they are to "d.dict.dz" (damaged or foreign gzip); else they go plain into "d.dict". Bit 2:
+// one record a run, so merges of merges; else runs of a few hundred bytes. Every
 // input must give a complete dictionary or an error that leaves the previous output as it was,
 // and no temporary file may stay behind.
 #include "convert.h"
 #include "convert_error.h"
 #include "fuzz_input.h"
+#include "record_sorter.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -97,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeFile(index, parts[0]);
     writeFile(dataPath, compressed ? gzip(parts[1]) : std::string(parts[1]));
     writeFile(out, "previous\n");
+    dictconv::setSortMemory(flags & 0x04 ? 1 : 512); // the runs and their merge fuzzed too
 
     try {
         const dictconv::ConvertResult result = dictconv::convertDictionary(index, dataPath, out);

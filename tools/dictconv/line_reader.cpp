@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "line_reader.h"
+
+#include "convert_error.h"
+#include "utf8.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dictconv {
+
+namespace {
+
+constexpr std::size_t blockSize = std::size_t{1} << 20;
+
+} // namespace
+
+FileSource::FileSource(const std::filesystem::path& path, std::string_view what)
+    : name_(std::string(what) + " " + path.string()) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) throw ConvertError("cannot read " + name_ + ": " + std::strerror(errno));
+    struct stat info {};
+    const char* why = ::fstat(fd_, &info) != 0 ? std::strerror(errno)
+                      : !S_ISREG(info.st_mode) ? "not a regular file"
+                                               : nullptr;
+    if (why) {
+        ::close(fd_);
+        throw ConvertError("cannot read " + name_ + ": " + why);
+    }
+    size_ = static_cast<std::uint64_t>(info.st_size);
+    ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+}
+
+FileSource::~FileSource() {
+    ::close(fd_);
+}
+
+std::size_t FileSource::read(char* into, std::size_t size) {
+    for (;;) {
+        const ssize_t got = ::read(fd_, into, size);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw ConvertError("cannot read " + name_ + ": " + std::strerror(errno));
+        position_ += static_cast<std::uint64_t>(got);
+        return static_cast<std::size_t>(got);
+    }
+}
+
+void FileSource::rewind() {
+    if (::lseek(fd_, 0, SEEK_SET) != 0)
+        throw ConvertError("cannot read " + name_ + ": " + std::strerror(errno));
+    position_ = 0;
+}
+
+std::size_t Utf16Source::read(char* into, std::size_t size) {
+    while (handed_ == decoded_.size() && !ended_) {
+        decoded_.clear();
+        handed_ = 0;
+        const std::size_t had = raw_.size();
+        raw_.resize(had + blockSize);
+        const std::size_t got = source_.read(raw_.data() + had, blockSize);
+        raw_.resize(had + got);
+        ended_ = got == 0;
+        std::size_t i = 0;
+        const auto unit = [this](std::size_t at) {
+            const auto a = static_cast<unsigned char>(raw_[at]);
+            const auto b = static_cast<unsigned char>(raw_[at + 1]);
+            return static_cast<char32_t>(bigEndian_ ? a << 8 | b : b << 8 | a);
+        };
+        while (i + 2 <= raw_.size()) {
+            const char32_t first = unit(i);
+            if (first >= 0xD800 && first < 0xDC00) {
+                if (i + 4 > raw_.size() && !ended_) break; // its pair comes with the next block
+                const char32_t second = i + 4 <= raw_.size() ? unit(i + 2) : 0;
+                if (second >= 0xDC00 && second < 0xE000) {
+                    appendUtf8(decoded_, 0x10000 + ((first - 0xD800) << 10) + (second - 0xDC00));
+                    i += 4;
+                    continue;
+                }
+                appendUtf8(decoded_, 0xFFFD);
+            } else if (first >= 0xDC00 && first < 0xE000) {
+                appendUtf8(decoded_, 0xFFFD);
+            } else {
+                appendUtf8(decoded_, first);
+            }
+            i += 2;
+        }
+        raw_.erase(0, i);
+        if (ended_ && !raw_.empty()) {
+            appendUtf8(decoded_, 0xFFFD);
+            raw_.clear();
+        }
+    }
+    const std::size_t count = std::min(size, decoded_.size() - handed_);
+    std::memcpy(into, decoded_.data() + handed_, count);
+    handed_ += count;
+    return count;
+}
+
+bool LineReader::next(std::string_view& line, bool& ended) {
+    std::size_t searched = at_;
+    for (;;) {
+        const void* found = std::memchr(buffer_.data() + searched, end_, held_ - searched);
+        if (found) {
+            const std::size_t end = static_cast<const char*>(found) - buffer_.data();
+            line = std::string_view(buffer_.data() + at_, end - at_);
+            at_ = end + 1;
+            ended = true;
+            ++lineNumber_;
+            return true;
+        }
+        if (sourceEnded_) {
+            if (at_ == held_) return false;
+            line = std::string_view(buffer_.data() + at_, held_ - at_);
+            at_ = held_;
+            ended = false;
+            ++lineNumber_;
+            return true;
+        }
+        // Keep the unfinished line at the front and read more after it.
+        std::memmove(buffer_.data(), buffer_.data() + at_, held_ - at_);
+        held_ -= at_;
+        searched = held_;
+        at_ = 0;
+        // A small file gets a buffer of its size, not a whole block.
+        const std::uint64_t left =
+            source_.size() > source_.position() ? source_.size() - source_.position() : 0;
+        const std::size_t want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, left + 4096));
+        if (buffer_.size() < held_ + want) buffer_.resize(held_ + want);
+        const std::size_t got = source_.read(buffer_.data() + held_, want);
+        held_ += got;
+        sourceEnded_ = got == 0;
+    }
+}
+
+} // namespace dictconv

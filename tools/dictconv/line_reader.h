@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace dictconv {
+
+// Bytes read in order, with the position reached and the whole size, for the progress line.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Up to `size` bytes; 0 only at the end.
+    virtual std::size_t read(char* into, std::size_t size) = 0;
+    virtual std::uint64_t position() const = 0;
+    virtual std::uint64_t size() const = 0;
+};
+
+// A regular file; a folder, pipe or device is refused rather than waited on. `what` names it
+// in messages ("tab-separated file"). Throws ConvertError.
+class FileSource : public ByteSource {
+public:
+    FileSource(const std::filesystem::path& path, std::string_view what);
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+
+    std::size_t read(char* into, std::size_t size) override;
+    std::uint64_t position() const override { return position_; }
+    std::uint64_t size() const override { return size_; }
+    void rewind();
+
+private:
+    std::string name_;
+    int fd_ = -1;
+    std::uint64_t position_ = 0, size_ = 0;
+};
+
+// UTF-16 text (little- or big-endian, after its byte order mark) read as UTF-8; a lone
+// surrogate or a last odd byte becomes U+FFFD. Position and size are those of the source.
+class Utf16Source : public ByteSource {
+public:
+    Utf16Source(ByteSource& source, bool bigEndian) : source_(source), bigEndian_(bigEndian) {}
+    std::size_t read(char* into, std::size_t size) override;
+    std::uint64_t position() const override { return source_.position(); }
+    std::uint64_t size() const override { return source_.size(); }
+
+private:
+    ByteSource& source_;
+    bool bigEndian_;
+    std::string raw_;     // bytes read and not yet decoded
+    std::string decoded_; // UTF-8 not yet handed out
+    std::size_t handed_ = 0;
+    bool ended_ = false;
+};
+
+// Splits a source into lines at `end` (LF, or CR for files with CR line ends). A line keeps
+// everything but its line end; a line may be as long as memory allows.
+class LineReader {
+public:
+    explicit LineReader(ByteSource& source, char end = '\n') : source_(source), end_(end) {}
+
+    // The next line, valid until the following call; false at the end. `ended` tells whether
+    // the line had its line end (the last one may not).
+    bool next(std::string_view& line, bool& ended);
+    // Bytes of the source consumed by the lines handed out so far.
+    std::uint64_t position() const { return source_.position() - (held_ - at_); }
+    std::uint64_t lineNumber() const { return lineNumber_; }
+
+private:
+    ByteSource& source_;
+    char end_;
+    std::string buffer_;
+    std::size_t at_ = 0, held_ = 0;
+    std::uint64_t lineNumber_ = 0;
+    bool sourceEnded_ = false;
+};
+
+} // namespace dictconv

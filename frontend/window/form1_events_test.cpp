@@ -54,8 +54,6 @@ private slots:
     void pinLetsClicksThroughToKeepBox_data();
     void pinLetsClicksThroughToKeepBox();
     void historySelectionChangedByCode();
-    void clearButton();
-    void searchThroughTheWindow();
     void ending_data();
     void ending();
     void optionsWindowIsModeless();
@@ -174,35 +172,6 @@ void Form1EventsTest::historySelectionChangedByCode() {
     form_->Storia->addItems({QStringLiteral("CANE"), QStringLiteral("GATTO")});
     form_->Storia->setCurrentRow(1);
     QCOMPARE(form_->Parola->text(), QStringLiteral("GATTO"));
-}
-
-void Form1EventsTest::clearButton() {
-    form_->CmdClear->setEnabled(true);
-    form_->Parola->setText(QStringLiteral("CASA"));
-    QTest::mouseClick(form_->CmdClear, Qt::LeftButton);
-    QVERIFY(form_->Parola->text().isEmpty());
-}
-
-// The search acts on this window's own controls, reached through the menu and the keys.
-void Form1EventsTest::searchThroughTheWindow() {
-    const QString dictionary = cache_.filePath(QStringLiteral("it.txt"));
-    QFile file(dictionary);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("CASA\nhouse\nCASALE\nfarm\n") > 0);
-    file.close();
-    prompts_.answers.append({dictionary, {}});
-    form_->mOpen->trigger();
-    QTest::keyClicks(form_->Parola, QStringLiteral("casa"));
-    QTest::keyClick(form_->Parola, Qt::Key_Return);
-    QCOMPARE(form_->Risposta->toPlainText(), QStringLiteral("house"));
-    QCOMPARE(form_->ListZ->count(), 2);
-    QCOMPARE(form_->Storia->count(), 1);
-    QCOMPARE(form_->nomepurobreve->text(), QStringLiteral("it"));
-    // Enter on a list item searches it, as a double-click does.
-    form_->ListZ->setCurrentRow(1);
-    QTest::keyClick(form_->ListZ, Qt::Key_Return);
-    QCOMPARE(form_->Parola->text(), QStringLiteral("CASALE"));
-    QCOMPARE(form_->Risposta->toPlainText(), QStringLiteral("farm"));
-    QVERIFY(prompts_.messages.isEmpty());
 }
 
 void Form1EventsTest::ending_data() {

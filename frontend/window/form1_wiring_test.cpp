@@ -68,14 +68,42 @@ void enterOnRow(QListWidget* list, int row) {
     QTest::keyClick(list, Qt::Key_Return);
 }
 
+using Step = std::function<void(Scene&)>;
+
 struct Row {
-    std::function<void(Scene&)> prepare; // beyond the two searches
-    std::function<void(Scene&)> act;     // what the user does
+    Step prepare;                        // beyond the two searches
+    Step act;                            // what the user does
     std::function<bool(Scene&)> reacted; // the effect only the reaction has
     bool holdsAlready = false;           // the reaction keeps a state that holds before
 };
 
 QString italianPath, englishPath, longPath;
+
+Step trigger(const char* entry) {
+    return [entry](Scene& s) { named<QAction>(s.form.get(), entry)->trigger(); };
+}
+
+// A left click near the left edge: on a button, or on a box's square.
+Step click(const char* name, bool options = false) {
+    return [name, options](Scene& s) {
+        QWidget* w = options ? s.option(name) : s.main(name);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+    };
+}
+
+Step choose(const QString* path, const char* entry) {
+    return [path, entry](Scene& s) {
+        s.prompts.answers.append({*path, {}});
+        trigger(entry)(s);
+    };
+}
+
+Row helpRow(const char* entry, texts::HelpMessage (*text)(bool)) {
+    return {nullptr, trigger(entry), [text](Scene& s) {
+                return s.prompts.messages.size() == 1 &&
+                       s.prompts.messages[0].text == text(false).text;
+            }};
+}
 
 // A list item acted on searches it: the query box takes its text and the answer is its
 // translation.
@@ -93,85 +121,60 @@ Row listRow(const char* list, int row, void (*how)(QListWidget*, int)) {
             }};
 }
 
+// Enter in the percentage box is no pick: the caption above NL stays as it was.
+Row percentEnterRow(bool onText) {
+    return {[](Scene& s) {
+                s.option<QComboBox>("NEsca")->lineEdit()->setText("75");
+                s.picked = s.search.LabVediAnche->text();
+            },
+            [onText](Scene& s) {
+                auto* box = s.option<QComboBox>("NEsca");
+                QTest::keyClick(onText ? static_cast<QWidget*>(box->lineEdit()) : box,
+                                Qt::Key_Return);
+            },
+            [](Scene& s) { return s.main<QLabel>("LabVediAnche")->text() == s.picked; }, true};
+}
+
 const std::map<QString, Row>& rows() {
     static const std::map<QString, Row> table = {
         {"File > Open dictionary",
-         {nullptr,
-          [](Scene& s) {
-              s.prompts.answers.append({italianPath, {}});
-              s.form->findChild<QAction*>("mOpen")->trigger();
-          },
+         {nullptr, choose(&italianPath, "mOpen"),
           [](Scene& s) { return s.main<QLabel>("nomepurobreve")->text() == "it"; }}},
         {"File > Change dictionary",
-         {nullptr,
-          [](Scene& s) {
-              s.prompts.answers.append({englishPath, {}});
-              s.form->findChild<QAction*>("mChange")->trigger();
-          },
+         {nullptr, choose(&englishPath, "mChange"),
           [](Scene& s) { return s.main<QLabel>("nomepurobreve")->text() == "en"; }}},
         {"File > Exit",
-         {nullptr, [](Scene& s) { s.form->findChild<QAction*>("mExit")->trigger(); },
-          [](Scene& s) { return s.prompts.endCalls == 1; }}},
+         {nullptr, trigger("mExit"), [](Scene& s) { return s.prompts.endCalls == 1; }}},
         {"Tools > Options",
-         {nullptr, [](Scene& s) { s.form->findChild<QAction*>("mOpzioni")->trigger(); },
+         {nullptr, trigger("mOpzioni"),
           [](Scene&) { return Form2::exists() && Form2::instance().isVisible(); }}},
-        {"Help > Instructions",
-         {nullptr, [](Scene& s) { s.form->findChild<QAction*>("mInstru")->trigger(); },
-          [](Scene& s) {
-              return s.prompts.messages.size() == 1 &&
-                     s.prompts.messages[0].text == texts::instructions(false).text;
-          }}},
-        {"Help > Tips",
-         {nullptr, [](Scene& s) { s.form->findChild<QAction*>("mTips")->trigger(); },
-          [](Scene& s) {
-              return s.prompts.messages.size() == 1 &&
-                     s.prompts.messages[0].text == texts::tips(false).text;
-          }}},
-        {"Help > About",
-         {nullptr, [](Scene& s) { s.form->findChild<QAction*>("mAbout")->trigger(); },
-          [](Scene& s) {
-              return s.prompts.messages.size() == 1 &&
-                     s.prompts.messages[0].text == texts::about(false).text;
-          }}},
+        {"Help > Instructions", helpRow("mInstru", texts::instructions)},
+        {"Help > Tips", helpRow("mTips", texts::tips)},
+        {"Help > About", helpRow("mAbout", texts::about)},
         {"FIND",
-         {[](Scene& s) { s.search.Parola->setText("gatto"); },
-          [](Scene& s) { QTest::mouseClick(s.main("CmdVai"), Qt::LeftButton); },
+         {[](Scene& s) { s.search.Parola->setText("gatto"); }, click("CmdVai"),
           [](Scene& s) { return s.answer() == "cat"; }}},
-        {"CLEAR",
-         {nullptr, [](Scene& s) { QTest::mouseClick(s.main("CmdClear"), Qt::LeftButton); },
-          [](Scene& s) { return s.query().isEmpty(); }}},
-        {"EXIT",
-         {nullptr, [](Scene& s) { QTest::mouseClick(s.main("CmdEsci"), Qt::LeftButton); },
-          [](Scene& s) { return s.prompts.endCalls == 1; }}},
-        {"history back",
-         {nullptr, [](Scene& s) { QTest::mouseClick(s.main("CmdBack"), Qt::LeftButton); },
-          [](Scene& s) { return s.query() == "CANE"; }}},
+        {"CLEAR", {nullptr, click("CmdClear"), [](Scene& s) { return s.query().isEmpty(); }}},
+        {"EXIT", {nullptr, click("CmdEsci"), [](Scene& s) { return s.prompts.endCalls == 1; }}},
+        {"history back", {nullptr, click("CmdBack"), [](Scene& s) { return s.query() == "CANE"; }}},
         {"history forward",
-         {[](Scene& s) { s.search.CmdBack_Click(); },
-          [](Scene& s) { QTest::mouseClick(s.main("CmdForw"), Qt::LeftButton); },
+         {[](Scene& s) { s.search.CmdBack_Click(); }, click("CmdForw"),
           [](Scene& s) { return s.query() == "CASA"; }}},
         {"next NL page",
          {[](Scene& s) {
               s.open(longPath);
               s.find("H");
           },
-          [](Scene& s) { QTest::mouseClick(s.main("CmdPagN"), Qt::LeftButton); },
-          [](Scene& s) { return s.search.NLPage == 2; }}},
+          click("CmdPagN"), [](Scene& s) { return s.search.NLPage == 2; }}},
         {"previous NL page",
          {[](Scene& s) {
               s.open(longPath);
               s.find("H");
               s.search.CmdPagN_Click();
           },
-          [](Scene& s) { QTest::mouseClick(s.main("CmdPagP"), Qt::LeftButton); },
-          [](Scene& s) { return s.search.NLPage == 1; }}},
+          click("CmdPagP"), [](Scene& s) { return s.search.NLPage == 1; }}},
         {"keep box",
-         {nullptr,
-          [](Scene& s) {
-              QWidget* box = s.main("Sbianca");
-              QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-          },
-          [](Scene& s) { return s.main("PuntinaOK")->isVisible(); }}},
+         {nullptr, click("Sbianca"), [](Scene& s) { return s.main("PuntinaOK")->isVisible(); }}},
         {"double-click NL", listRow("ListZ", 2, doubleClick)},
         {"Enter on NL", listRow("ListZ", 2, enterOnRow)},
         {"double-click WL", listRow("ListY", 0, doubleClick)},
@@ -202,60 +205,26 @@ const std::map<QString, Row>& rows() {
           },
           [](Scene& s) { return s.answer().isEmpty(); }}},
         {"options: NL box",
-         {nullptr,
-          [](Scene& s) {
-              QWidget* box = s.option("useNL");
-              QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-          },
+         {nullptr, click("useNL", true),
           [](Scene& s) { return !s.main("LabVediAnche")->isEnabled(); }}},
         {"options: WL box",
-         {nullptr,
-          [](Scene& s) {
-              QWidget* box = s.option("useWL");
-              QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
-          },
+         {nullptr, click("useWL", true),
           [](Scene& s) { return !s.main("LabAllInterno")->isEnabled(); }}},
         {"options: percentage picked",
          {nullptr, [](Scene& s) { QTest::keyClick(s.option("NEsca"), Qt::Key_Up); },
           [](Scene& s) { return s.main<QLabel>("LabVediAnche")->text().contains("75%"); }}},
-        // Enter in the percentage box is no pick: the caption keeps its percentage.
-        {"options: Enter in the percentage box",
-         {[](Scene& s) {
-              s.option<QComboBox>("NEsca")->lineEdit()->setText("75");
-              s.picked = s.search.LabVediAnche->text();
-          },
-          [](Scene& s) { QTest::keyClick(s.option("NEsca"), Qt::Key_Return); },
-          [](Scene& s) { return s.main<QLabel>("LabVediAnche")->text() == s.picked; }, true}},
-        {"options: Enter in the percentage text",
-         {[](Scene& s) {
-              s.option<QComboBox>("NEsca")->lineEdit()->setText("75");
-              s.picked = s.search.LabVediAnche->text();
-          },
-          [](Scene& s) {
-              QTest::keyClick(s.option<QComboBox>("NEsca")->lineEdit(), Qt::Key_Return);
-          },
-          [](Scene& s) { return s.main<QLabel>("LabVediAnche")->text() == s.picked; }, true}},
+        {"options: Enter in the percentage box", percentEnterRow(false)},
+        {"options: Enter in the percentage text", percentEnterRow(true)},
         {"options: Defaults",
-         {[](Scene&) { Form2::instance().useWL->setChecked(false); },
-          [](Scene& s) { QTest::mouseClick(s.option("CmdDefaults"), Qt::LeftButton); },
+         {[](Scene&) { Form2::instance().useWL->setChecked(false); }, click("CmdDefaults", true),
           [](Scene& s) { return s.option<QCheckBox>("useWL")->isChecked(); }}},
         {"options: OK",
-         {[](Scene&) { Form2::instance().show(); },
-          [](Scene& s) { QTest::mouseClick(s.option("ComExit"), Qt::LeftButton); },
-          [](Scene&) { return Form2::instance().isHidden(); }}},
+         {nullptr, click("ComExit", true), [](Scene&) { return Form2::instance().isHidden(); }}},
         {"options: Italian",
-         {nullptr,
-          [](Scene& s) {
-              QWidget* button = s.option("LinguaIta");
-              QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-          },
+         {nullptr, click("LinguaIta", true),
           [](Scene& s) { return s.main<QLabel>("LabStoria")->text() != "QUERIES (QHL)"; }}},
         {"options: English",
-         {[](Scene&) { Form2::instance().LinguaIta->setChecked(true); },
-          [](Scene& s) {
-              QWidget* button = s.option("LinguaIng");
-              QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-          },
+         {[](Scene&) { Form2::instance().LinguaIta->setChecked(true); }, click("LinguaIng", true),
           [](Scene& s) { return s.main<QLabel>("LabStoria")->text() == "QUERIES (QHL)"; }}},
     };
     return table;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Events of the main window reach their reactions; the three ways out end the program.
 #include "dictionary_search.h"
-#include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
 #include "search_session.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -39,12 +39,10 @@ public:
 };
 } // namespace
 
-class Form1EventsTest : public QObject {
+class Form1EventsTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
-    void cleanup();
 
     void keysInQueryBox_data();
     void keysInQueryBox();
@@ -60,27 +58,15 @@ private slots:
     void optionsWindowOutlivesMainWindow();
 
 private:
-    QTemporaryDir cache_;
-    EndWatchingPrompts prompts_;
-    std::unique_ptr<Form1> form_;
+    EndWatchingPrompts endPrompts_;
 };
 
-void Form1EventsTest::initTestCase() {
-    QVERIFY(cache_.isValid());
-    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
-}
-
 void Form1EventsTest::init() {
-    prompts_ = EndWatchingPrompts{};
-    form_ = std::make_unique<Form1>(prompts_);
-    prompts_.window = form_.get();
+    endPrompts_ = EndWatchingPrompts{};
+    form_ = std::make_unique<Form1>(endPrompts_);
+    endPrompts_.window = form_.get();
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-}
-
-void Form1EventsTest::cleanup() {
-    form_.reset();
-    Form2::discardInstance();
 }
 
 void Form1EventsTest::keysInQueryBox_data() {
@@ -202,9 +188,9 @@ void Form1EventsTest::ending() {
     else
         QVERIFY(form_->close()); // never refused
 
-    QCOMPARE(prompts_.endCalls, 1);
-    QCOMPARE(prompts_.exchangeOpenAtEnd, QList<bool>{false}); // files closed first
-    QVERIFY(prompts_.messages.isEmpty());                     // no question asked
+    QCOMPARE(endPrompts_.endCalls, 1);
+    QCOMPARE(endPrompts_.exchangeOpenAtEnd, QList<bool>{false}); // files closed first
+    QVERIFY(endPrompts_.messages.isEmpty());                     // no question asked
 }
 
 void Form1EventsTest::optionsWindowIsModeless() {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu's messages, in the language current at the click, and their exact words.
-#include "fake_prompts.h"
-#include "form1.h"
 #include "form2.h"
 #include "help_texts.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -24,29 +23,14 @@ QByteArray fingerprint(const QString& text) {
 }
 } // namespace
 
-class HelpTextsTest : public QObject {
+class HelpTextsTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
-
     void message_data();
     void message();
     void exactWords_data();
     void exactWords();
-
-private:
-    QTemporaryDir cache_;
 };
-
-void HelpTextsTest::initTestCase() {
-    QVERIFY(cache_.isValid());
-    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
-}
-
-void HelpTextsTest::cleanup() {
-    Form2::discardInstance();
-}
 
 void HelpTextsTest::message_data() {
     QTest::addColumn<QString>("entry");
@@ -74,8 +58,8 @@ void HelpTextsTest::message() {
     QFETCH(QString, entry);
     QFETCH(QString, languages);
     QFETCH(bool, italian);
-    FakePrompts prompts;
-    Form1 window(prompts);
+    Form1& window = mainWindow();
+    FakePrompts& prompts = prompts_;
     if (!languages.isEmpty()) {
         Form2& options = Form2::instance();
         options.show(); // the messages follow the choice while the window is open

@@ -14,23 +14,20 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 scratch=${1:-$(dirname "$repo")/$(basename "$repo")-wiring}
 tests=${TESTS:-'^form1_wiring_test$'}
 read -r -a targets <<<"${TARGETS:-form1_wiring_test lexscan}"
-files=(frontend/window/*.cpp frontend/options/*.cpp frontend/search/search_routing.cpp)
 
 export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$repo")} CCACHE_NOHASHDIR=1
 
-# The working tree as it is, committed or not. A file cut by an interrupted run is made newer
-# than its stale objects.
+# The working tree as it is, committed or not. The files this script cuts are made newer than
+# the objects an earlier run built from their cut versions.
 mkdir -p "$scratch"
-mapfile -t cut < <(find "$scratch/frontend" -name '*.whole' 2>/dev/null)
 (cd "$repo" && git ls-files -co --exclude-standard |
     while read -r f; do [ -e "$f" ] && echo "$f"; done | tar -cf - -T -) |
     tar -xf - -C "$scratch"
-for file in "${cut[@]}"; do
-    rm "$file"
-    touch "${file%.whole}"
-done
 cd "$scratch"
+files=(frontend/window/*.cpp frontend/options/*.cpp frontend/search/search_routing.cpp)
+find frontend -name '*.whole' -delete
+touch "${files[@]}"
 
 build_and_test() {
     cmake --build build -j2 --target "${targets[@]}" >build/wiring-build.log 2>&1 || return 2

@@ -7,13 +7,12 @@
 #include "form2.h"
 #include "language_switch.h"
 #include "option_changes.h"
+#include "search_routing.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,8 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-
-#include <optional>
 
 namespace search_test {
 
@@ -123,16 +120,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QStri
     label->setText(text);
     return label;
 }
-
-// The character a key gives the query box's reactions, as the main window tells it.
-std::optional<int> characterCode(const QKeyEvent& key) {
-    const bool ctrl = key.modifiers() & Qt::ControlModifier;
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return ctrl ? 10 : 13;
-    if (key.key() == Qt::Key_Backspace) return 8;
-    if (key.key() == Qt::Key_Escape) return 27;
-    if (key.text().isEmpty() || key.key() == Qt::Key_Delete) return std::nullopt;
-    return key.text().at(0).unicode();
-}
 } // namespace
 
 SearchWindow::SearchWindow(UserPrompts& prompts) : prompts_(prompts) {
@@ -183,47 +170,10 @@ void SearchWindow::applyCaptions(bool italian) {
     view_.LabIng->setText(texts::queryCaption(italian, view_.nomepurobreve->text()));
 }
 
-void SearchWindow::route(DictionarySearch& s) {
-    search_ = &s;
-    const SearchView& v = view_;
-    connect(v.mOpen, &QAction::triggered, &s, &DictionarySearch::mOpen_Click);
-    connect(v.mChange, &QAction::triggered, &s, &DictionarySearch::mChange_Click);
-    connect(v.CmdVai, &QPushButton::clicked, &s, &DictionarySearch::CmdVai_Click);
-    connect(v.CmdClear, &QPushButton::clicked, &s, &DictionarySearch::CmdClear_Click);
-    connect(v.ListZ, &ResultList::doubleClicked, &s, &DictionarySearch::ListZ_DblClick);
-    connect(v.ListY, &ResultList::doubleClicked, &s, &DictionarySearch::ListY_DblClick);
-    connect(v.Sbianca, &QCheckBox::stateChanged, &s, &DictionarySearch::Sbianca_Click);
-    connect(v.CmdPagN, &QPushButton::clicked, &s, &DictionarySearch::CmdPagN_Click);
-    connect(v.CmdPagP, &QPushButton::clicked, &s, &DictionarySearch::CmdPagP_Click);
-    connect(v.Storia, &QListWidget::currentRowChanged, &s, &DictionarySearch::Storia_Click);
-    connect(v.Storia, &QListWidget::itemDoubleClicked, &s, &DictionarySearch::Storia_DblClick);
-    connect(v.CmdBack, &QPushButton::clicked, &s, &DictionarySearch::CmdBack_Click);
-    connect(v.CmdForw, &QPushButton::clicked, &s, &DictionarySearch::CmdForw_Click);
-    v.Parola->installEventFilter(this);
-}
-
-bool SearchWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (search_ && watched == view_.Parola && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) {
-            search_->Parola_KeyDown(key->key());
-            if (const auto code = characterCode(*key)) search_->Parola_KeyPress(*code);
-        }
-    }
-    if (search_ && watched == view_.Parola && event->type() == QEvent::InputMethod) {
-        const QString typed = static_cast<QInputMethodEvent*>(event)->commitString();
-        if (!typed.isEmpty()) {
-            search_->Parola_KeyDown(0);
-            search_->Parola_KeyPress(typed.at(0).unicode());
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 Window::Window()
     : window_(std::make_unique<SearchWindow>(prompts)),
       search_(std::make_unique<DictionarySearch>(window_->view(), *window_)) {
-    window_->route(*search_);
+    routeSearchEvents(*search_);
     window_->show();
     if (!QTest::qWaitForWindowExposed(window_.get())) qWarning("the window was not exposed");
 }

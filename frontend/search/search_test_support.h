@@ -54,26 +54,21 @@ QStringList items(const QAbstractItemView* list);
 void doubleClick(QAbstractItemView* list, int row);
 QByteArray exchangeBytes();
 
-// The controls the search acts on, in a window that routes their events to the search as the
-// main window does.
+// The controls the search acts on, in a window of their own; the search's routing connects them
+// as in the main window.
 class SearchWindow : public QWidget, public SearchHost {
 public:
     explicit SearchWindow(UserPrompts& prompts);
     SearchView view() const { return view_; }
-    void route(DictionarySearch& search);
 
     void applyCaptions(bool italian);
     void LayoutVertical() override { ++layouts; }
     UserPrompts& prompts() override { return prompts_; }
     int layouts = 0; // runs of LayoutVertical
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     UserPrompts& prompts_;
     SearchView view_;
-    DictionarySearch* search_ = nullptr;
 };
 
 // The search with its window and a fake user.

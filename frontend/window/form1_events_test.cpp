@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Events of the main window reach their reactions; the three ways out end the program.
 #include "dictionary_search.h"
-#include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
 #include "search_session.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,12 +40,10 @@ public:
 };
 } // namespace
 
-class Form1EventsTest : public QObject {
+class Form1EventsTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
-    void cleanup();
 
     void keysInQueryBox_data();
     void keysInQueryBox();
@@ -54,35 +53,22 @@ private slots:
     void pinLetsClicksThroughToKeepBox_data();
     void pinLetsClicksThroughToKeepBox();
     void historySelectionChangedByCode();
-    void clearButton();
-    void searchThroughTheWindow();
+    void typingRightAfterAChoice();
     void ending_data();
     void ending();
     void optionsWindowIsModeless();
     void optionsWindowOutlivesMainWindow();
 
 private:
-    QTemporaryDir cache_;
-    EndWatchingPrompts prompts_;
-    std::unique_ptr<Form1> form_;
+    EndWatchingPrompts endPrompts_;
 };
 
-void Form1EventsTest::initTestCase() {
-    QVERIFY(cache_.isValid());
-    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
-}
-
 void Form1EventsTest::init() {
-    prompts_ = EndWatchingPrompts{};
-    form_ = std::make_unique<Form1>(prompts_);
-    prompts_.window = form_.get();
+    endPrompts_ = EndWatchingPrompts{};
+    form_ = std::make_unique<Form1>(endPrompts_);
+    endPrompts_.window = form_.get();
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-}
-
-void Form1EventsTest::cleanup() {
-    form_.reset();
-    Form2::discardInstance();
 }
 
 void Form1EventsTest::keysInQueryBox_data() {
@@ -176,36 +162,22 @@ void Form1EventsTest::historySelectionChangedByCode() {
     QCOMPARE(form_->Parola->text(), QStringLiteral("GATTO"));
 }
 
-void Form1EventsTest::clearButton() {
-    form_->CmdClear->setEnabled(true);
-    form_->Parola->setText(QStringLiteral("CASA"));
-    QTest::mouseClick(form_->CmdClear, Qt::LeftButton);
-    QVERIFY(form_->Parola->text().isEmpty());
-}
-
-// The search acts on this window's own controls, reached through the menu and the keys.
-void Form1EventsTest::searchThroughTheWindow() {
+// A new user's first minute: the word typed straight after the choice, with no click, goes to
+// the query box, wherever the focus was before.
+void Form1EventsTest::typingRightAfterAChoice() {
     const QString dictionary = cache_.filePath(QStringLiteral("it.txt"));
     QFile file(dictionary);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("CASA\nhouse\nCASALE\nfarm\n") > 0);
     file.close();
     form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    prompts_.answers.append({dictionary, {}});
+    endPrompts_.answers.append({dictionary, {}});
     form_->mOpen->trigger();
-    // Typed straight after the choice, with no click: the keys go where the focus is.
     QTest::keyClicks(nullptr, QStringLiteral("casa"));
     QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
     QCOMPARE(form_->Risposta->toPlainText(), QStringLiteral("house"));
     QCOMPARE(form_->ListZ->count(), 2);
     QCOMPARE(form_->Storia->count(), 1);
-    QCOMPARE(form_->nomepurobreve->text(), QStringLiteral("it"));
-    // Enter on a list item searches it, as a double-click does.
-    form_->ListZ->setCurrentRow(1);
-    QTest::keyClick(form_->ListZ, Qt::Key_Return);
-    QCOMPARE(form_->Parola->text(), QStringLiteral("CASALE"));
-    QCOMPARE(form_->Risposta->toPlainText(), QStringLiteral("farm"));
-    QVERIFY(prompts_.messages.isEmpty());
 }
 
 void Form1EventsTest::ending_data() {
@@ -236,9 +208,9 @@ void Form1EventsTest::ending() {
     else
         QVERIFY(form_->close()); // never refused
 
-    QCOMPARE(prompts_.endCalls, 1);
-    QCOMPARE(prompts_.exchangeOpenAtEnd, QList<bool>{false}); // files closed first
-    QVERIFY(prompts_.messages.isEmpty());                     // no question asked
+    QCOMPARE(endPrompts_.endCalls, 1);
+    QCOMPARE(endPrompts_.exchangeOpenAtEnd, QList<bool>{false}); // files closed first
+    QVERIFY(endPrompts_.messages.isEmpty());                     // no question asked
 }
 
 void Form1EventsTest::optionsWindowIsModeless() {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's layout as the window is resized and the answer changes.
 #include "dictionary_search.h"
-#include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
+#include "window_test_support.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,12 +18,10 @@
 #include <initializer_list>
 #include <memory>
 
-class Form1LayoutTest : public QObject {
+class Form1LayoutTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
-    void cleanup();
 
     void resize_data();
     void resize();
@@ -38,26 +36,10 @@ private:
     QWidget* client() const { return form_->centralWidget(); }
     void setAnswerWidth(double boxWidths);
     void resizeOuter(QSize outer);
-
-    QTemporaryDir cache_;
-    FakePrompts prompts_;
-    std::unique_ptr<Form1> form_;
 };
 
-void Form1LayoutTest::initTestCase() {
-    QVERIFY(cache_.isValid());
-    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
-}
-
 void Form1LayoutTest::init() {
-    form_ = std::make_unique<Form1>(prompts_);
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-}
-
-void Form1LayoutTest::cleanup() {
-    form_.reset();
-    Form2::discardInstance();
+    shownWindow();
 }
 
 // Puts into OmbraRisp a one-line text at least boxWidths answer-box widths wide.

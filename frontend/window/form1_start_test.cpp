@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the program starts: every control, the menus and the window itself.
 #include "dictionary_search.h"
-#include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -61,12 +61,10 @@ QString caption(const QWidget* w) {
 }
 } // namespace
 
-class Form1StartTest : public QObject {
+class Form1StartTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
-    void cleanup();
 
     void controls_data();
     void controls();
@@ -83,32 +81,10 @@ private slots:
     void window();
     void menus_data();
     void menus();
-
-private:
-    void showWindow();
-
-    QTemporaryDir cache_;
-    FakePrompts prompts_;
-    std::unique_ptr<Form1> form_;
 };
 
-void Form1StartTest::initTestCase() {
-    QVERIFY(cache_.isValid());
-    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
-}
-
 void Form1StartTest::init() {
-    form_ = std::make_unique<Form1>(prompts_);
-}
-
-void Form1StartTest::cleanup() {
-    form_.reset();
-    Form2::discardInstance();
-}
-
-void Form1StartTest::showWindow() {
-    form_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    mainWindow();
 }
 
 void Form1StartTest::controls_data() {
@@ -212,7 +188,7 @@ void Form1StartTest::laidOutAtStartSize_data() {
 void Form1StartTest::laidOutAtStartSize() {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
-    showWindow();
+    shownWindow();
     QCOMPARE(form_->centralWidget()->size(), QSize(686, 363));
     QCOMPARE(form_->findChild<DictionarySearch*>()->ListsTop, 119.f);
     QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, 333.f);
@@ -251,7 +227,7 @@ void Form1StartTest::colouredButtonsShowTheirColour_data() {
 void Form1StartTest::colouredButtonsShowTheirColour() {
     QFETCH(QString, name);
     QFETCH(bool, enabled);
-    showWindow();
+    shownWindow();
     QWidget* button = controlsByMember(*form_).value(name);
     button->setEnabled(enabled);
     const QImage image = button->grab().toImage();
@@ -309,7 +285,7 @@ void Form1StartTest::window() {
     QCOMPARE(form_->font().pointSizeF(), 8.25);
     QVERIFY(!form_->font().bold());
     QVERIFY(!Form2::exists()); // the options window waits for its first use
-    showWindow();
+    shownWindow();
     QCOMPARE(form_->centralWidget()->size(), QSize(686, 363));
 }
 

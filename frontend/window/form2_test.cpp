@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The options window: its start state, its reactions and the settings read from it.
-#include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
 #include "settings.h"
+#include "window_test_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,12 +18,9 @@
 
 #include <memory>
 
-class Form2Test : public QObject {
+class Form2Test : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
-
     void controls_data();
     void controls();
     void window();
@@ -40,29 +37,7 @@ private slots:
     void defaults();
     void okAndCloseOnlyHide_data();
     void okAndCloseOnlyHide();
-
-private:
-    Form1& mainWindow();
-
-    QTemporaryDir cache_;
-    FakePrompts prompts_;
-    std::unique_ptr<Form1> form1_;
 };
-
-void Form2Test::initTestCase() {
-    QVERIFY(cache_.isValid());
-    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
-}
-
-void Form2Test::cleanup() {
-    form1_.reset();
-    Form2::discardInstance();
-}
-
-Form1& Form2Test::mainWindow() {
-    if (!form1_) form1_ = std::make_unique<Form1>(prompts_);
-    return *form1_;
-}
 
 void Form2Test::controls_data() {
     QTest::addColumn<QString>("name");

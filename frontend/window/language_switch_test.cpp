@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Switching the interface language re-captions both windows; texts built later follow it.
 #include "bilingual_texts.h"
-#include "fake_prompts.h"
 #include "form1.h"
 #include "form2.h"
 #include "option_changes.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -39,12 +39,10 @@ QString captionOf(Form1& m, Form2& o, const QString& target) {
 }
 } // namespace
 
-class LanguageSwitchTest : public QObject {
+class LanguageSwitchTest : public WindowTestCase {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
-    void cleanup();
 
     void captions_data();
     void captions();
@@ -60,27 +58,15 @@ private slots:
 private:
     void choose(bool italian);
 
-    QTemporaryDir cache_;
-    FakePrompts prompts_;
-    std::unique_ptr<Form1> main_;
+    Form1* main_ = nullptr;
     Form2* options_ = nullptr;
 };
 
-void LanguageSwitchTest::initTestCase() {
-    QVERIFY(cache_.isValid());
-    qputenv("XDG_CACHE_HOME", cache_.path().toLocal8Bit());
-}
-
 void LanguageSwitchTest::init() {
-    main_ = std::make_unique<Form1>(prompts_);
+    main_ = &mainWindow();
     options_ = &Form2::instance();
     options_->show();
     QVERIFY(QTest::qWaitForWindowExposed(options_));
-}
-
-void LanguageSwitchTest::cleanup() {
-    main_.reset();
-    Form2::discardInstance();
 }
 
 // Clicks the language button, as the user does.

@@ -10,6 +10,9 @@
 #include "session_checks.h"
 #include "session_window.h"
 
+#include "search_test_support.h"
+#include "text_encoding.h"
+
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFile>
@@ -21,44 +24,24 @@
 
 namespace {
 
-struct Entry {
-    QString headword;
-    QString translation;
-};
-
-QByteArray encoded(const QString& text, bool windows1252) {
-    if (!windows1252) return text.toUtf8();
-    QByteArray bytes;
-    for (const QChar c : text)
-        bytes += c == QChar(0x20AC) ? '\x80' : static_cast<char>(c.unicode());
-    return bytes;
-}
+using search_test::Entry;
 
 // The records sorted by their headword's bytes, as the scanner expects them.
 QByteArray dictionaryBytes(QList<Entry> entries, bool windows1252) {
+    const TextEncoding encoding = windows1252 ? TextEncoding::Windows1252 : TextEncoding::Utf8;
     std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-        return encoded(a.headword, windows1252) < encoded(b.headword, windows1252);
+        return encodeText(a.headword, encoding) < encodeText(b.headword, encoding);
     });
     QByteArray bytes;
     for (const Entry& e : entries)
         bytes +=
-            encoded(e.headword, windows1252) + '\n' + encoded(e.translation, windows1252) + '\n';
+            encodeText(e.headword, encoding) + '\n' + encodeText(e.translation, encoding) + '\n';
     return bytes;
 }
 
-const QList<Entry> italian = {{"ACCASARE", "to marry off"},
-                              {"CANE", "dog"},
-                              {"CASA", "house, home"},
-                              {"CASA VERDE", "green house"},
-                              {"CASALE", "farmhouse"},
-                              {"CASCATA", "waterfall"},
-                              {"CITTÀ", "city, town"},
-                              {"CITTÀ UNIVERSITARIA", "university town"},
-                              {"GATTO", "cat"},
-                              {"PERCHÉ", "why, because"},
-                              {"TOPO", "mouse"},
-                              {"À", "at"},
-                              {"CASA", "household"}};
+// Search's Italian dictionary with a one-letter headword and a headword twice.
+const QList<Entry> italian =
+    search_test::italianEntries() + QList<Entry>{{"À", "at"}, {"CASA", "household"}};
 
 const QList<Entry> german = {{"ÄRGER", "anger"},
                              {"ÄRGERLICH", "annoying"},

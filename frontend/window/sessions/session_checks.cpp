@@ -2,6 +2,8 @@
 #include "session_checks.h"
 
 #include "result_list.h"
+#include "search_test_support.h"
+
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
@@ -41,14 +43,9 @@ bool blank(const QByteArray& line) {
     return true;
 }
 
-QStringList items(const ResultList* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->text(i);
-    return texts;
-}
-
 } // namespace
+
+using search_test::items;
 
 ExchangeStamp exchangeStamp(const QString& path) {
     struct stat info {};
@@ -103,6 +100,9 @@ void SessionChecks::before(const Action& action) {
     counts_[1] = c.ListY->count();
     historyButtonEnabled_[0] = c.CmdBack->isVisible() && c.CmdBack->isEnabled();
     historyButtonEnabled_[1] = c.CmdForw->isVisible() && c.CmdForw->isEnabled();
+    searchDue_ = (action.kind == ActionKind::Find || action.kind == ActionKind::Enter) &&
+                 c.CmdVai->isVisible() && c.CmdVai->isEnabled() &&
+                 !c.Parola->text().trimmed().isEmpty();
     meanwhileAfterRead_ = false;
     meanwhileFault_.clear();
 }
@@ -142,9 +142,9 @@ QString SessionChecks::after() {
             nlAll_ = last_.queryWord == QLatin1String("*");
         }
     }
-    for (QString fault :
-         {checkSearchLists(rewritten, judged), checkNeighbours(), checkHistory(), checkPages(),
-          checkCaption(rewritten, judged), checkColour(rewritten, judged)})
+    for (QString fault : {checkSearchRan(rewritten, judged), checkSearchLists(rewritten, judged),
+                          checkNeighbours(), checkHistory(), checkPages(),
+                          checkCaption(rewritten, judged), checkColour(rewritten, judged)})
         if (!fault.isEmpty()) return fault;
     return QString();
 }
@@ -154,6 +154,18 @@ QString SessionChecks::checkEnd() const {
         return QStringLiteral("the program ended");
     if (!w_.prompts.messages.isEmpty())
         return QStringLiteral("a message: ") + w_.prompts.messages.last().text;
+    return QString();
+}
+
+// FIND or Enter on a word is a search: it writes its request for the word the box then shows.
+QString SessionChecks::checkSearchRan(bool rewritten, bool judged) const {
+    if (!searchDue_) return QString();
+    if (!rewritten) return QStringLiteral("a search of a word wrote no request");
+    const QString shown = w_.controls().Parola->text();
+    // A word typed meanwhile may stand in the box by now.
+    if (judged && !action_.during && last_.queryWord != shown)
+        return QStringLiteral("the request asks for \"%1\" while QW shows \"%2\"")
+            .arg(last_.queryWord, shown);
     return QString();
 }
 

@@ -56,6 +56,7 @@ private:
     QString checkNeighbours() const;
     QString checkSearchLists(bool rewritten, bool judged) const;
     QString checkHistory() const;
+    QString checkSearchRan(bool rewritten, bool judged) const;
     QString checkPages();
     QString checkCaption(bool rewritten, bool judged);
     QString checkColour(bool rewritten, bool judged);
@@ -71,8 +72,9 @@ private:
     int counts_[2] = {0, 0};
     bool historyButtonEnabled_[2] = {false, false};
     bool captionStale_ = false;
-    bool searched_ = false; // the exchange file holds a search of this session
-    Exchange last_;         // that search, when a page button shows
+    bool searched_ = false;  // the exchange file holds a search of this session
+    bool searchDue_ = false; // FIND or Enter on a word, with a dictionary open
+    Exchange last_;          // that search, when a page button shows
     bool lastRead_ = false;
     qsizetype page_ = 1; // the page NL showed last
     QString nlRoot_;     // the root of the search that filled NL

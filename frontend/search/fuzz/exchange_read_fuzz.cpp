@@ -8,6 +8,7 @@
 // before them, so that short inputs reach lines longer than any query.
 
 #include "exchange_reader.h"
+#include "long_lines.h"
 #include "result_lines.h"
 #include "text_encoding.h"
 
@@ -129,10 +130,12 @@ bool firstRead(ExchangeReader& reader, const HeadwordSorter& sorter, TextEncodin
         case FirstChunkReader::Step::Nothing:
             break;
         case FirstChunkReader::Step::Neighbour:
+            text = decodeResultLine(line, encoding, &cut); // as the list shows it
             checkItem(text, cut, sorter, true);
             shown.neighbours.push_back(text);
             break;
         case FirstChunkReader::Step::Whereinto:
+            text = decodeResultLine(line, encoding, &cut);
             checkItem(text, cut, sorter, false);
             ++shown.whereinto;
             break;
@@ -155,10 +158,11 @@ Shown pageRead(ExchangeReader& reader, int page, const HeadwordSorter& sorter,
     QString text;
     bool cut = false;
     while (!shown.morePages && reader.next(line)) {
-        switch (reading.take(line, text, &cut)) {
+        switch (reading.take(line)) {
         case PageReader::Step::Skip:
             break;
         case PageReader::Step::Neighbour:
+            text = decodeResultLine(line, encoding, &cut);
             checkItem(text, cut, sorter, true);
             shown.neighbours.push_back(text);
             break;

@@ -26,16 +26,28 @@ struct FdCloser {
 
 } // namespace
 
-std::string readPlainFile(const std::filesystem::path& path, std::string_view what) {
+int openPlainFile(const std::filesystem::path& path, std::string_view what, std::uint64_t* size) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) fail(path, what, std::strerror(errno));
-    const FdCloser closer{fd};
     struct stat info {};
-    if (::fstat(fd, &info) != 0) fail(path, what, std::strerror(errno));
-    if (!S_ISREG(info.st_mode)) fail(path, what, "not a regular file");
+    const char* why = ::fstat(fd, &info) != 0  ? std::strerror(errno)
+                      : !S_ISREG(info.st_mode) ? "not a regular file"
+                                               : nullptr;
+    if (why) {
+        ::close(fd);
+        fail(path, what, why);
+    }
+    *size = static_cast<std::uint64_t>(info.st_size);
+    return fd;
+}
+
+std::string readPlainFile(const std::filesystem::path& path, std::string_view what) {
+    std::uint64_t size = 0;
+    const int fd = openPlainFile(path, what, &size);
+    const FdCloser closer{fd};
 
     std::string data;
-    data.reserve(static_cast<std::size_t>(info.st_size));
+    data.reserve(static_cast<std::size_t>(size));
     char block[1 << 16];
     for (;;) {
         const ssize_t got = ::read(fd, block, sizeof block);

@@ -2,6 +2,7 @@
 #include "line_reader.h"
 
 #include "convert_error.h"
+#include "data_file.h"
 #include "utf8.h"
 
 #include <algorithm>
@@ -21,17 +22,7 @@ constexpr std::size_t blockSize = std::size_t{1} << 20;
 
 FileSource::FileSource(const std::filesystem::path& path, std::string_view what)
     : name_(std::string(what) + " " + path.string()) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) throw ConvertError("cannot read " + name_ + ": " + std::strerror(errno));
-    struct stat info {};
-    const char* why = ::fstat(fd_, &info) != 0 ? std::strerror(errno)
-                      : !S_ISREG(info.st_mode) ? "not a regular file"
-                                               : nullptr;
-    if (why) {
-        ::close(fd_);
-        throw ConvertError("cannot read " + name_ + ": " + why);
-    }
-    size_ = static_cast<std::uint64_t>(info.st_size);
+    fd_ = openPlainFile(path, what, &size_);
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
 

@@ -57,17 +57,7 @@ class PlainSource : public WindowSource {
 public:
     PlainSource(const std::filesystem::path& path, std::string_view what)
         : WindowSource(std::string(what) + " " + path.string()) {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd_ < 0) throw ConvertError("cannot read " + name_ + ": " + std::strerror(errno));
-        struct stat info {};
-        const char* why = ::fstat(fd_, &info) != 0 ? std::strerror(errno)
-                          : !S_ISREG(info.st_mode) ? "not a regular file"
-                                                   : nullptr;
-        if (why) {
-            ::close(fd_);
-            throw ConvertError("cannot read " + name_ + ": " + why);
-        }
-        size_ = static_cast<std::uint64_t>(info.st_size);
+        fd_ = openPlainFile(path, what, &size_);
     }
     ~PlainSource() override { ::close(fd_); }
     PlainSource(const PlainSource&) = delete;

@@ -45,23 +45,24 @@ struct IdxEntry {
     std::uint64_t size = 0;
 };
 
+// Where the NUL that ends the word of the entry at `at` lies; an entry cut short by the end of
+// the file fails.
+std::uint64_t nulAfter(RandomSource& source, const std::string& name, std::uint64_t at) {
+    for (std::uint64_t nul = at; nul < source.size();) {
+        const std::string_view piece =
+            source.at(nul, std::min<std::uint64_t>(1 << 16, source.size() - nul));
+        const std::size_t found = piece.find('\0');
+        if (found != std::string_view::npos) return nul + found;
+        nul += piece.size();
+    }
+    fail(name, "entry at byte " + std::to_string(at) + " is cut short");
+}
+
 // Reads the entry of the ".idx" at `at` and moves `at` past it.
 IdxEntry nextIdxEntry(const StarDictInfo& info, const StarDictSources& sources, std::uint64_t& at) {
     RandomSource& idx = sources.idx;
     const std::uint64_t numberSize = info.offsetBits / 8;
-    std::uint64_t nul = at;
-    for (;;) {
-        if (nul == idx.size())
-            fail(sources.idxName, "entry at byte " + std::to_string(at) + " is cut short");
-        const std::string_view piece =
-            idx.at(nul, std::min<std::uint64_t>(1 << 16, idx.size() - nul));
-        const std::size_t found = piece.find('\0');
-        if (found != std::string_view::npos) {
-            nul += found;
-            break;
-        }
-        nul += piece.size();
-    }
+    const std::uint64_t nul = nulAfter(idx, sources.idxName, at);
     if (idx.size() - nul - 1 < numberSize + 4)
         fail(sources.idxName, "entry at byte " + std::to_string(at) + " is cut short");
     IdxEntry entry;
@@ -263,19 +264,7 @@ std::uint64_t readStarDict(const StarDictInfo& info, const StarDictSources& sour
     std::uint64_t count = 0;
     at = 0;
     while (at < syn.size()) {
-        std::uint64_t nul = at;
-        for (;;) {
-            if (nul == syn.size())
-                fail(sources.synName, "entry at byte " + std::to_string(at) + " is cut short");
-            const std::string_view piece =
-                syn.at(nul, std::min<std::uint64_t>(1 << 16, syn.size() - nul));
-            const std::size_t found = piece.find('\0');
-            if (found != std::string_view::npos) {
-                nul += found;
-                break;
-            }
-            nul += piece.size();
-        }
+        const std::uint64_t nul = nulAfter(syn, sources.synName, at);
         if (syn.size() - nul - 1 < 4)
             fail(sources.synName, "entry at byte " + std::to_string(at) + " is cut short");
         const std::uint64_t target = bigEndian(syn.at(nul + 1, 4));

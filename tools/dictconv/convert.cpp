@@ -30,7 +30,7 @@ void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::
     FileSource index(indexPath, "index file");
     const std::unique_ptr<RandomSource> data = openDataSource(dataPath, "data file", folder);
     const std::string indexName = indexPath.string();
-    LineReader lines(index);
+    LineReader lines(index, '\n', indexName);
     Progress progress("reading", index.size());
     std::string_view line;
     bool ended = false;
@@ -43,6 +43,12 @@ void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::
             throw ConvertError(indexName + ":" + std::to_string(lines.lineNumber()) + ": entry \"" +
                                std::string(entry->headword) + "\" points outside the " +
                                std::to_string(data->size()) + " bytes of " + dataPath.string());
+        }
+        if (entry->length >= longestLine) {
+            throw ConvertError(indexName + ":" + std::to_string(lines.lineNumber()) + ": entry \"" +
+                               std::string(entry->headword) + "\" of " +
+                               std::to_string(longestLine >> 20) +
+                               " MB or more; dictconv converts shorter entries only");
         }
         const std::string headword = cleanHeadword(entry->headword);
         if (!isWantedHeadword(headword)) continue;

@@ -57,11 +57,16 @@ private:
     bool ended_ = false;
 };
 
+// The longest line a conversion reads; a longer one is refused, which keeps its memory bounded.
+inline constexpr std::size_t longestLine = std::size_t{16} << 20;
+
 // Splits a source into lines at `end` (LF, or CR for files with CR line ends). A line keeps
-// everything but its line end; a line may be as long as memory allows.
+// everything but its line end. A line of longestLine bytes or more is a ConvertError naming
+// `name` and the line's number.
 class LineReader {
 public:
-    explicit LineReader(ByteSource& source, char end = '\n') : source_(source), end_(end) {}
+    explicit LineReader(ByteSource& source, char end = '\n', std::string name = "input")
+        : source_(source), end_(end), name_(std::move(name)) {}
 
     // The next line, valid until the following call; false at the end. `ended` tells whether
     // the line had its line end (the last one may not).
@@ -71,8 +76,11 @@ public:
     std::uint64_t lineNumber() const { return lineNumber_; }
 
 private:
+    [[noreturn]] void tooLong() const;
+
     ByteSource& source_;
     char end_;
+    std::string name_;
     std::string buffer_;
     std::size_t at_ = 0, held_ = 0;
     std::uint64_t lineNumber_ = 0;

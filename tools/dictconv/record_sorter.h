@@ -57,7 +57,9 @@ private:
 
     std::filesystem::path folder_;
     Same same_;
-    std::uint64_t dataLimit_, entryLimit_, readBuffer_;
+    std::uint64_t memory_, dataLimit_, entryLimit_, readBuffer_;
+    std::uint64_t largest_ = 0; // the bytes of the largest record added
+    bool reserved_ = false;
     std::string data_;
     std::vector<Entry> entries_;
     std::uint64_t added_ = 0;

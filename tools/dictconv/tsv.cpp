@@ -41,8 +41,8 @@ void joinFields(std::string_view rest, std::string& out) {
 
 // True when every line of the source is UTF-8, which is the whole being UTF-8: no sequence
 // holds an LF.
-bool allUtf8(ByteSource& source) {
-    LineReader lines(source);
+bool allUtf8(ByteSource& source, const std::string& name) {
+    LineReader lines(source, '\n', name);
     std::string_view line;
     bool ended = false;
     while (lines.next(line, ended))
@@ -66,13 +66,13 @@ std::uint64_t readTsv(const std::filesystem::path& input, RecordSorter& sorter,
     } else {
         file.rewind();
         Progress progress("checking the encoding", file.size());
-        utf8 = allUtf8(file);
+        utf8 = allUtf8(file, name);
         file.rewind();
     }
     ByteSource& source = utf16 ? static_cast<ByteSource&>(*utf16) : file;
 
     Progress progress("reading", source.size());
-    LineReader lines(source);
+    LineReader lines(source, '\n', name);
     std::string_view line;
     bool ended = false;
     std::string converted, translation;

@@ -36,6 +36,10 @@ expect 1 'cannot read index file' "$dir/missing.index" "$dir/missing.dict.dz" "$
 expect 1 'cannot read .ifo file' stardict "$dir/missing.ifo" "$dir/out.txt"
 expect 1 'not a regular file' dictd "$dir/fifo" "$dir/fifo" "$dir/out.txt" # must not wait on it
 expect 0 'Wrote' tsv "$dir/in.tsv" "$dir/out.txt"
+expect 0 'Wrote' tsv --encoding cp1252 "$dir/in.tsv" "$dir/out.txt"
+expect 2 'usage:' tsv "$dir/in.tsv" "$dir/out.txt" --encoding latin9
+expect 2 'usage:' check "$dir/clean.txt" --encoding utf-8
+expect 2 'it is a FIFO' tsv "$dir/in.tsv" "$dir/fifo"
 expect 0 'no problems' check "$dir/clean.txt"
 expect 1 'odd number of lines' check "$dir/bad.txt"
 expect 2 'No such file' check "$dir/missing.txt"

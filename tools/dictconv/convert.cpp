@@ -121,9 +121,9 @@ ConvertResult convertStarDict(const fs::path& ifoPath, const fs::path& outputPat
 }
 
 ConvertResult convertTsv(const fs::path& inputPath, const fs::path& outputPath,
-                         std::ostream& warnings) {
+                         std::ostream& warnings, Encoding encoding) {
     RecordSorter sorter(temporaryFolder(outputPath), RecordSorter::Same::Merge);
-    const std::uint64_t skipped = readTsv(inputPath, sorter, warnings);
+    const std::uint64_t skipped = readTsv(inputPath, sorter, warnings, encoding);
     ConvertResult result = writeSorted(sorter, inputPath.string(), outputPath);
     result.skippedHeadwords = skipped;
     return result;

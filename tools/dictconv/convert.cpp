@@ -25,35 +25,102 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::path& folder,
-                 RecordSorter& sorter) {
-    FileSource index(indexPath, "index file");
-    const std::unique_ptr<RandomSource> data = openDataSource(dataPath, "data file", folder);
-    const std::string indexName = indexPath.string();
+// The entry of an index line, checked against the data's size and the longest line.
+std::optional<IndexEntry> checkedEntry(std::string_view line, std::uint64_t number,
+                                       const std::string& indexName, const fs::path& dataPath,
+                                       std::uint64_t dataSize) {
+    std::optional<IndexEntry> entry = parseDictdIndexLine(line, number, indexName);
+    if (!entry) return entry;
+    const std::string where = indexName + ":" + std::to_string(number) + ": entry \"" +
+                              std::string(entry->headword) + "\" ";
+    if (entry->offset > dataSize || entry->length > dataSize - entry->offset) {
+        throw ConvertError(where + "points outside the " + std::to_string(dataSize) + " bytes of " +
+                           dataPath.string());
+    }
+    if (entry->length >= longestLine) {
+        throw ConvertError(where + "of " + std::to_string(longestLine >> 20) +
+                           " MB or more; dictconv converts shorter entries only");
+    }
+    return entry;
+}
+
+// Calls `use` with each entry of the index and its line number.
+template <class Use>
+void eachEntry(FileSource& index, const fs::path& dataPath, std::uint64_t dataSize,
+               const char* step, Use use) {
+    const std::string indexName = index.name();
+    index.rewind();
     LineReader lines(index, '\n', indexName);
-    Progress progress("reading", index.size());
+    Progress progress(step, index.size());
     std::string_view line;
     bool ended = false;
     while (lines.next(line, ended)) {
         progress.update(lines.position());
         const std::optional<IndexEntry> entry =
-            parseDictdIndexLine(line, lines.lineNumber(), indexName);
-        if (!entry) continue;
-        if (entry->offset > data->size() || entry->length > data->size() - entry->offset) {
-            throw ConvertError(indexName + ":" + std::to_string(lines.lineNumber()) + ": entry \"" +
-                               std::string(entry->headword) + "\" points outside the " +
-                               std::to_string(data->size()) + " bytes of " + dataPath.string());
-        }
-        if (entry->length >= longestLine) {
-            throw ConvertError(indexName + ":" + std::to_string(lines.lineNumber()) + ": entry \"" +
-                               std::string(entry->headword) + "\" of " +
-                               std::to_string(longestLine >> 20) +
-                               " MB or more; dictconv converts shorter entries only");
-        }
-        const std::string headword = cleanHeadword(entry->headword);
-        if (!isWantedHeadword(headword)) continue;
-        sorter.add(headword, entryTranslation(data->at(entry->offset, entry->length), headword));
+            checkedEntry(line, lines.lineNumber(), indexName, dataPath, dataSize);
+        if (entry) use(*entry, lines.lineNumber());
     }
+}
+
+std::string bigEndian(std::uint64_t value) {
+    std::string bytes(8, '\0');
+    for (int i = 7; i >= 0; --i, value >>= 8)
+        bytes[static_cast<std::size_t>(i)] = static_cast<char>(value & 0xFF);
+    return bytes;
+}
+
+std::uint64_t fromBigEndian(std::string_view bytes) {
+    std::uint64_t value = 0;
+    for (const char c : bytes.substr(0, 8))
+        value = value << 8 | static_cast<unsigned char>(c);
+    return value;
+}
+
+// Reads the definitions in the order of their offsets, so that each byte of the data file is
+// read once whatever the index's order. Records sharing a headword still come out in the
+// index's order: the line number, hidden after a NUL, orders them.
+void readInDataOrder(FileSource& index, const fs::path& dataPath, RandomSource& data,
+                     const fs::path& folder, RecordSorter& sorter) {
+    RecordSorter byOffset(folder, RecordSorter::Same::Keep, sortMemory() / 4);
+    eachEntry(index, dataPath, data.size(), "reading the index",
+              [&](const IndexEntry& entry, std::uint64_t number) {
+                  const std::string headword = cleanHeadword(entry.headword);
+                  if (!isWantedHeadword(headword)) return;
+                  byOffset.add(bigEndian(entry.offset) + bigEndian(number),
+                               bigEndian(entry.length) + headword);
+              });
+    sorter.hideSuffix(9);
+    Progress progress("reading", data.size());
+    std::string key;
+    byOffset.each([&](std::string_view place, std::string_view value) {
+        const std::uint64_t offset = fromBigEndian(place);
+        progress.update(offset);
+        const std::string_view headword = value.substr(8);
+        key.assign(headword);
+        key += '\0';
+        key += place.substr(8);
+        sorter.add(key, entryTranslation(data.at(offset, fromBigEndian(value)), headword));
+    });
+}
+
+void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::path& folder,
+                 RecordSorter& sorter) {
+    FileSource index(indexPath, "index file");
+    const std::unique_ptr<RandomSource> data = openDataSource(dataPath, "data file", folder);
+    bool inOrder = true;
+    std::uint64_t last = 0;
+    eachEntry(index, dataPath, data->size(), "reading the index",
+              [&](const IndexEntry& entry, std::uint64_t) {
+                  inOrder = inOrder && entry.offset >= last;
+                  last = entry.offset;
+              });
+    if (!inOrder) return readInDataOrder(index, dataPath, *data, folder, sorter);
+    eachEntry(
+        index, dataPath, data->size(), "reading", [&](const IndexEntry& entry, std::uint64_t) {
+            const std::string headword = cleanHeadword(entry.headword);
+            if (!isWantedHeadword(headword)) return;
+            sorter.add(headword, entryTranslation(data->at(entry.offset, entry.length), headword));
+        });
 }
 
 // Writes what the sorter holds; nothing to write is an error naming `source`.

@@ -21,7 +21,7 @@ constexpr std::size_t blockSize = std::size_t{1} << 20;
 } // namespace
 
 FileSource::FileSource(const std::filesystem::path& path, std::string_view what)
-    : name_(std::string(what) + " " + path.string()) {
+    : path_(path.string()), name_(std::string(what) + " " + path.string()) {
     fd_ = openPlainFile(path, what, &size_);
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }

@@ -32,8 +32,10 @@ public:
     std::uint64_t position() const override { return position_; }
     std::uint64_t size() const override { return size_; }
     void rewind();
+    const std::string& name() const { return path_; }
 
 private:
+    std::string path_;
     std::string name_;
     int fd_ = -1;
     std::uint64_t position_ = 0, size_ = 0;

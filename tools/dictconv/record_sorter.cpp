@@ -126,8 +126,10 @@ private:
 // translation is written as its pieces come, each looked up once among those before it.
 class DictionaryWriter {
 public:
-    DictionaryWriter(OutputFile& out, bool merge) : out_(out), merge_(merge) {}
+    DictionaryWriter(OutputFile& out, bool merge, std::size_t hidden)
+        : out_(out), merge_(merge), hidden_(hidden) {}
     void operator()(std::string_view headword, std::string_view translation) {
+        headword.remove_suffix(hidden_);
         if (!merge_) {
             put(headword, translation);
             return;
@@ -194,6 +196,7 @@ private:
 
     OutputFile& out_;
     bool merge_;
+    std::size_t hidden_;
     std::string headword_, first_, buffer_;
     std::unordered_set<std::string_view> seen_; // the pieces written under this headword
     std::deque<std::string> kept_;              // ... which these hold
@@ -293,7 +296,16 @@ void RecordSorter::mergeRuns(const TemporaryFile& file, std::size_t first, std::
 }
 
 RecordSorter::Written RecordSorter::write(OutputFile& out) {
-    DictionaryWriter writer(out, same_ == Same::Merge);
+    DictionaryWriter writer(out, same_ == Same::Merge, hidden_);
+    drain(writer);
+    return writer.finish();
+}
+
+void RecordSorter::each(const std::function<void(std::string_view, std::string_view)>& sink) {
+    drain(sink);
+}
+
+template <class Sink> void RecordSorter::drain(Sink& writer) {
     if (runs_.empty()) {
         sortEntries();
         for (const Entry& e : entries_) {
@@ -324,7 +336,6 @@ RecordSorter::Written RecordSorter::write(OutputFile& out) {
         }
         mergeRuns(*runFile_, 0, runs_.size(), writer);
     }
-    return writer.finish();
 }
 
 } // namespace dictconv

@@ -3,12 +3,14 @@
 
 #include "check.h"
 #include "convert.h"
+#include "convert_downloads.h"
 #include "convert_error.h"
 #include "progress.h"
 #include "repair.h"
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <string_view>
@@ -24,6 +26,9 @@ constexpr const char* usage =
     "  dictconv NAME.index NAME.dict.dz OUT.txt         the same\n"
     "  dictconv stardict NAME.ifo OUT.txt               convert a StarDict dictionary\n"
     "  dictconv tsv IN.tsv OUT.txt                      convert a tab-separated list\n"
+    "  dictconv dsl NAME.dsl[.dz] OUT.txt               convert an ABBYY Lingvo DSL dictionary\n"
+    "  dictconv mdict NAME.mdx OUT.txt                  convert an MDict dictionary\n"
+    "  dictconv FILE OUT.txt                            the same, the reader chosen by the file\n"
     "  dictconv check FILE.txt [--repair OUT.txt]       check a two-line dictionary\n"
     "  dictconv --help\n"
     "--quiet (anywhere) leaves out the progress line shown on a terminal.\n"
@@ -36,6 +41,8 @@ void printWritten(const std::string& out, const ConvertResult& result) {
     if (result.skippedFields)
         std::cout << ", " << result.skippedFields << " parts without text skipped";
     if (result.skippedHeadwords) std::cout << ", " << result.skippedHeadwords << " lines skipped";
+    if (result.unknownTags) std::cout << ", " << result.unknownTags << " unknown tags removed";
+    if (result.links) std::cout << ", " << result.links << " links";
     std::cout << '\n';
 }
 
@@ -54,6 +61,10 @@ int run(std::string_view command, const std::vector<std::string>& args) {
         printWritten(args[1], convertStarDict(args[0], args[1]));
     } else if (command == "tsv" && args.size() == 2) {
         printWritten(args[1], convertTsv(args[0], args[1], std::cerr));
+    } else if (command == "dsl" && args.size() == 2) {
+        printWritten(args[1], convertDsl(args[0], args[1], std::cerr));
+    } else if (command == "mdict" && args.size() == 2) {
+        printWritten(args[1], convertMdict(args[0], args[1], std::cerr));
     } else if (command == "check" &&
                (args.size() == 1 || (args.size() == 3 && args[1] == "--repair"))) {
         return check(args);
@@ -61,6 +72,30 @@ int run(std::string_view command, const std::vector<std::string>& args) {
         return -1;
     }
     return 0;
+}
+
+bool isCommandWord(std::string_view word) {
+    for (const char* command : {"dictd", "stardict", "tsv", "dsl", "mdict", "check"})
+        if (word == command) return true;
+    return false;
+}
+
+// The command for "dictconv FILE OUT.txt", the reader chosen by the file; a dictd index gets
+// its data file beside it. False, with a message, when the file does not tell.
+bool byFile(std::vector<std::string>& args, std::string& command) {
+    command = formatOfFile(args[0]);
+    if (command.empty()) {
+        std::cerr << "dictconv: cannot tell the format of " << args[0]
+                  << "; name it with a command word: dictd, stardict, tsv, dsl or mdict\n";
+        return false;
+    }
+    if (command == "dictd") {
+        std::string base = args[0].substr(0, args[0].size() - 6);
+        std::error_code error;
+        const bool zipped = std::filesystem::exists(base + ".dict.dz", error);
+        args.insert(args.begin() + 1, base + (zipped ? ".dict.dz" : ".dict"));
+    }
+    return true;
 }
 
 } // namespace
@@ -75,10 +110,11 @@ int runCommand(std::vector<std::string> args, bool stderrIsTerminal) {
         return 0;
     }
     std::string command;
-    const bool named = !args.empty() && (args[0] == "dictd" || args[0] == "stardict" ||
-                                         args[0] == "tsv" || args[0] == "check");
+    const bool named = !args.empty() && isCommandWord(args[0]);
     if (args.size() == 3 && !named) {
         command = "dictd"; // the short form
+    } else if (args.size() == 2 && !named && !args[0].starts_with('-')) {
+        if (!byFile(args, command)) return 2;
     } else if (!args.empty()) {
         command = args.front();
         args.erase(args.begin());

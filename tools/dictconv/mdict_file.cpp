@@ -265,8 +265,10 @@ void eachRecord(RandomSource& file, const Layout& layout, const std::string& nam
     std::unique_ptr<TextCodec> codec;
     if (!utf8) codec = std::make_unique<TextCodec>(layout.header.encoding);
     const auto decode = [&](std::string_view bytes) {
-        while (!bytes.empty() && bytes.back() == '\0')
-            bytes.remove_suffix(1);
+        const std::size_t unit = layout.header.encoding == "UTF-16LE" ? 2 : 1;
+        while (bytes.size() >= unit &&
+               bytes.substr(bytes.size() - unit).find_first_not_of('\0') == std::string_view::npos)
+            bytes.remove_suffix(unit);
         return utf8 ? std::string(bytes) : codec->toUtf8(bytes);
     };
     KeyStream keys(file, layout, name);

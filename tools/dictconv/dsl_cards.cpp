@@ -65,7 +65,7 @@ void DslCards::cardLine(std::string_view text, std::uint64_t number) {
                 if (c == '~') c = dslTildeMark;
             form = withHeadword(form, card_.headwords.front());
         }
-        sub_.tilde = card_.headwords.front();
+        sub_.tilde = card_.tilde;
         sub_.line = number;
         inSub_ = hadSub_ = true;
         return;
@@ -85,6 +85,7 @@ void DslCards::headwordLine(std::string_view text, std::uint64_t number) {
     if (card_.headwords.empty()) card_.line = number;
     for (std::string& form : dslHeadwordForms(text))
         card_.headwords.push_back(std::move(form));
+    if (!card_.headwords.empty()) card_.tilde = card_.headwords.front();
 }
 
 void DslCards::endSubEntry() {
@@ -114,8 +115,9 @@ void DslCards::emit(const Part& part) {
         if (!joined.empty()) joined += "; ";
         joined += text;
     }
+    const std::string text = withHeadword(joined, part.tilde);
     for (const std::string& headword : part.headwords)
-        add_(headword, withHeadword(joined, part.tilde.empty() ? headword : part.tilde));
+        add_(headword, text);
 }
 
 void DslCards::finish() {

@@ -13,7 +13,8 @@ namespace dictconv {
 // Reads the lines of an ABBYY Lingvo DSL file, decoded to UTF-8, and hands each headword form
 // with its card's text on one line to `add`. Header lines ("#NAME ...") come before the first
 // headword; headword lines start at the first column, several in a row share the card that
-// follows; card lines start with a blank or a tab, their texts joined with "; "; "@ WORD" in a
+// follows, "~" in it standing for the first; card lines start with a blank or a tab, their
+// texts joined with "; "; "@ WORD" in a
 // card starts a sub-entry of its own up to a lone "@" or the card's end. A card without a
 // headword, or a headword without a card, gets a warning naming its line.
 class DslCards {
@@ -33,7 +34,7 @@ private:
         std::vector<std::string> headwords;
         std::vector<std::string> texts;
         std::uint64_t line = 0;
-        std::string tilde; // what "~" stands for; empty: each headword its own
+        std::string tilde; // what "~" stands for: the card's first headword
     };
     void header(std::string_view text);
     void cardLine(std::string_view text, std::uint64_t number);

@@ -126,7 +126,7 @@ std::string dslLineText(std::string_view line, bool& inComment, std::uint64_t& u
                 ++unknownTags;
             }
         } else {
-            out += c == '\t' ? ' ' : c;
+            out += c == '\t' || c == '\r' || c == '\0' ? ' ' : c; // no line end may stay
             ++i;
         }
     }

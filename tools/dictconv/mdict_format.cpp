@@ -121,7 +121,12 @@ std::string unpackMdictBlock(std::string_view block, std::uint64_t size, const s
     const auto sum = static_cast<std::uint32_t>(adler32(adler32(0, nullptr, 0),
                                                         reinterpret_cast<const Bytef*>(out.data()),
                                                         static_cast<uInt>(out.size())));
+#ifndef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
     if (sum != expected) throw ConvertError(what + " fails its Adler-32 checksum");
+#else
+    (void)sum;
+    (void)expected;
+#endif
     return out;
 }
 

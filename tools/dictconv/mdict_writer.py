@@ -109,18 +109,22 @@ def write_mdx(path, entries, version="2.0", stored=False, encrypted=0, encoding=
         f.write(b"".join(b for b, _ in record_blocks))
 
 
+def made_up_words(rng, count=5000):
+    letters = "abcdefghijklmnopqrstuvwxyzàèéìòù"
+    return ["".join(rng.choice(letters) for _ in range(rng.randint(2, 9))) for _ in range(count)]
+
+
 def made_up_entries(count, links=False, seed=1):
     """COUNT entries with distinct keys and HTML records; with links, every tenth a link."""
     rng = random.Random(seed)
-    letters = "abcdefghijklmnopqrstuvwxyzàèéìòù"
+    pool = made_up_words(rng)
     entries = []
     for i in range(count):
-        key = "".join(rng.choice(letters) for _ in range(rng.randint(3, 10))) + str(i)
+        key = rng.choice(pool) + str(i)
         if links and i % 10 == 9:
             entries.append((key, "@@@LINK=" + entries[i - 1][0]))
             continue
-        words = " ".join("".join(rng.choice(letters) for _ in range(rng.randint(2, 9)))
-                         for _ in range(rng.randint(3, 30)))
+        words = " ".join(rng.choices(pool, k=rng.randint(3, 40)))
         entries.append((key, f"<b>{key}</b><br><i>n.</i> {words} &amp; more<br/>{i}"))
     return entries
 

@@ -10,8 +10,11 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <functional>
 #include <iostream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,34 +92,98 @@ int stopAtOutput(const std::string& file) {
     return 0;
 }
 
-TEST_F(Cleanup, SignalRemovesTheTemporaryOutput) {
-    for (const int signal : {SIGINT, SIGTERM}) {
-        SCOPED_TRACE(signal);
-        int fds[2];
-        ASSERT_EQ(::pipe(fds), 0);
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            ::close(fds[0]);
-            pipeToParent = fds[1];
-            dictconv::installSignalCleanup();
-            dictconv::writeFault = stopAtOutput;
-            std::ostringstream ignored;
-            dictconv::convertTsv(path("in.tsv"), path("out.txt"), ignored);
-            ::_exit(0);
-        }
-        ::close(fds[1]);
-        char ready = 0;
-        ASSERT_EQ(::read(fds[0], &ready, 1), 1);
-        ::close(fds[0]);
-        EXPECT_EQ(fileCount(), 3u); // the output's temporary file is there now
-        ::kill(child, signal);
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
-        EXPECT_EQ(fileCount(), 2u);
-        EXPECT_EQ(read("out.txt"), "previous\n");
+// Runs `body` in a child with stderr into a pipe; returns its wait status and what it wrote.
+std::pair<int, std::string> inChild(const std::function<int()>& body, int signal) {
+    int ready[2], errors[2];
+    if (::pipe(ready) != 0 || ::pipe(errors) != 0) return {-1, "no pipe"};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ready[0]);
+        ::close(errors[0]);
+        ::dup2(errors[1], STDERR_FILENO);
+        pipeToParent = ready[1];
+        dictconv::installSignalCleanup();
+        if (signal) dictconv::writeFault = stopAtOutput;
+        ::_exit(body());
     }
+    ::close(ready[1]);
+    ::close(errors[1]);
+    char byte = 0;
+    if (signal && ::read(ready[0], &byte, 1) == 1) ::kill(child, signal);
+    std::string text;
+    char block[4096];
+    for (ssize_t got; (got = ::read(errors[0], block, sizeof block)) > 0;)
+        text.append(block, static_cast<std::size_t>(got));
+    ::close(ready[0]);
+    ::close(errors[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return {status, text};
+}
+
+// Signals, a file-size limit and a standard output that cannot be written, each in a child:
+// the previous output stays as it was, nothing is left beside it, and the end is the signal's
+// or exit 2 with a message.
+TEST_F(Cleanup, ChildEndsCleanlyWhateverStopsIt) {
+    struct Case {
+        const char* name;
+        int signal;                   // sent at the first write of the output, or 0
+        std::function<void()> before; // in the child, before the conversion
+        const char* message;          // for an exit 2
+    };
+    const Case cases[] = {
+        {"SIGINT", SIGINT, [] {}, ""},
+        {"SIGTERM", SIGTERM, [] {}, ""},
+        {"SIGHUP", SIGHUP, [] {}, ""},
+        {"SIGKILL", SIGKILL, [] {}, ""},
+        {"file-size limit", 0,
+         [] {
+             const rlimit limit{20000, 20000};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         "File too large"},
+        {"standard output full", 0,
+         [] {
+             const int full = ::open("/dev/full", O_WRONLY);
+             ::dup2(full, STDOUT_FILENO);
+         },
+         "cannot write standard output: No space left"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto [status, errors] = inChild(
+            [&] {
+                c.before();
+                return dictconv::runCommand(
+                    {"tsv", path("in.tsv").string(), path("out.txt").string()}, false);
+            },
+            c.signal);
+        if (c.signal) {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << status;
+            EXPECT_EQ(read("out.txt"), "previous\n");
+        } else {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << status << errors;
+            EXPECT_NE(errors.find(c.message), std::string::npos) << errors;
+        }
+        EXPECT_EQ(fileCount(), 2u);
+        write("out.txt", "previous\n");
+    }
+}
+
+// A temporary name left by a process that no longer runs is removed by the next output into
+// its folder; one of a running process stays.
+TEST_F(Cleanup, StaleTemporaryOfADeadProcessIsRemoved) {
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string stale = ".dictconv-" + std::to_string(dead) + "-0.tmp";
+    const std::string live = ".dictconv-1-0.tmp";
+    write(stale, "left by a killed run");
+    write(live, "still being written");
+    std::ostringstream ignored;
+    dictconv::convertTsv(path("in.tsv"), path("out.txt"), ignored);
+    EXPECT_FALSE(std::filesystem::exists(path(stale)));
+    EXPECT_TRUE(std::filesystem::exists(path(live)));
 }
 
 } // namespace

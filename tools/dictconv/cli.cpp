@@ -5,10 +5,13 @@
 #include "convert.h"
 #include "convert_downloads.h"
 #include "convert_error.h"
+#include "output_file.h"
 #include "progress.h"
 #include "repair.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -48,6 +51,7 @@ void printWritten(const std::string& out, const ConvertResult& result) {
 
 // Runs a check, and the repair when asked for; the exit status tells about the input file.
 int check(const std::vector<std::string>& args) {
+    if (args.size() == 3) outputDestination(args[2]); // refused before anything is read
     const CheckSummary summary = checkDictionary(args[0], std::cout);
     if (args.size() == 3) repairDictionary(args[0], args[2], std::cout);
     return summary.problems == 0 ? 0 : 1;
@@ -55,15 +59,21 @@ int check(const std::vector<std::string>& args) {
 
 // The exit status of a call, or -1 when the call is wrong.
 int run(std::string_view command, const std::vector<std::string>& args) {
+    // An output that cannot be written to is refused before any input is read.
     if (command == "dictd" && args.size() == 3) {
+        outputDestination(args[2]);
         printWritten(args[2], convertDictionary(args[0], args[1], args[2]));
     } else if (command == "stardict" && args.size() == 2) {
+        outputDestination(args[1]);
         printWritten(args[1], convertStarDict(args[0], args[1]));
     } else if (command == "tsv" && args.size() == 2) {
+        outputDestination(args[1]);
         printWritten(args[1], convertTsv(args[0], args[1], std::cerr));
     } else if (command == "dsl" && args.size() == 2) {
+        outputDestination(args[1]);
         printWritten(args[1], convertDsl(args[0], args[1], std::cerr));
     } else if (command == "mdict" && args.size() == 2) {
+        outputDestination(args[1]);
         printWritten(args[1], convertMdict(args[0], args[1], std::cerr));
     } else if (command == "check" &&
                (args.size() == 1 || (args.size() == 3 && args[1] == "--repair"))) {
@@ -98,6 +108,18 @@ bool byFile(std::vector<std::string>& args, std::string& command) {
     return true;
 }
 
+// A report or "Wrote" line that could not be written is an error, not success.
+bool standardOutputWritten() {
+    errno = 0;
+    std::cout.flush();
+    if (std::cout) return true;
+    const int why = errno;
+    std::cerr << "dictconv: cannot write standard output" << (why ? ": " : "")
+              << (why ? std::strerror(why) : "") << '\n';
+    std::cout.clear();
+    return false;
+}
+
 } // namespace
 
 int runCommand(std::vector<std::string> args, bool stderrIsTerminal) {
@@ -107,7 +129,7 @@ int runCommand(std::vector<std::string> args, bool stderrIsTerminal) {
     progressOutput = stderrIsTerminal && !silent ? &std::cerr : nullptr;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << usage;
-        return 0;
+        return standardOutputWritten() ? 0 : 2;
     }
     std::string command;
     const bool named = !args.empty() && isCommandWord(args[0]);
@@ -122,9 +144,11 @@ int runCommand(std::vector<std::string> args, bool stderrIsTerminal) {
     const bool isCheck = command == "check";
     try {
         const int status = run(command, args);
-        if (status >= 0) return status;
-        std::cerr << usage;
-        return 2;
+        if (status < 0) {
+            std::cerr << usage;
+            return 2;
+        }
+        return standardOutputWritten() ? status : 2;
     } catch (const WriteError& e) {
         std::cerr << "dictconv: " << e.what() << '\n';
         return 2;

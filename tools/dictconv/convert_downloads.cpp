@@ -89,7 +89,7 @@ std::string formatOfFile(const fs::path& path) {
     if (ends(".ifo")) return "stardict";
     if (ends(".tsv") || ends(".txt")) return "tsv";
     if (ends(".dsl") || ends(".dsl.dz")) return "dsl";
-    if (ends(".mdx")) return "mdict";
+    if (ends(".mdx") || ends(".mdd")) return "mdict"; // the reader tells what an .mdd is
     return formatOfBytes(path);
 }
 

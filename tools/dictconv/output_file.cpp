@@ -4,43 +4,98 @@
 #include "convert_error.h"
 #include "signal_cleanup.h"
 #include "temp_file.h"
+#include "temp_names.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace dictconv {
 
 namespace {
 
-std::string reason() {
-    return std::strerror(errno);
+namespace fs = std::filesystem;
+
+constexpr int attempts = 100;
+
+const char* kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "a folder";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISFIFO(mode)) return "a FIFO";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "not a regular file";
+}
+
+[[noreturn]] void refuse(const fs::path& shown, const std::string& why) {
+    throw WriteError("cannot write " + shown.string() + ": " + why);
+}
+
+fs::path folderOf(const fs::path& file) {
+    const fs::path parent = file.parent_path();
+    return parent.empty() ? fs::path(".") : parent;
 }
 
 } // namespace
 
-OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)) {
-    // O_EXCL with a fresh name per attempt: never write through someone else's file or link.
-    for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
-        temporary_ = target_;
-        temporary_ += ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
-        const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST) continue;
-            throw ConvertError("cannot create " + temporary_.string() + ": " + reason());
-        }
-        file_ = ::fdopen(fd, "wb");
-        if (!file_) {
-            const std::string why = reason();
-            ::close(fd);
-            ::unlink(temporary_.c_str());
-            throw ConvertError("cannot write " + temporary_.string() + ": " + why);
-        }
-        slot_ = registerTemporary(temporary_.c_str());
+fs::path outputDestination(const fs::path& target) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0) {
+        if (errno != ENOENT) refuse(target, std::strerror(errno));
+        // A new file: its folder must be there.
+        if (::stat(folderOf(target).c_str(), &info) != 0)
+            refuse(target, "cannot create it: " + std::string(std::strerror(errno)));
+        if (!S_ISDIR(info.st_mode))
+            refuse(target, "cannot create it: " + std::string(std::strerror(ENOTDIR)));
+        return target;
     }
-    if (!file_) throw ConvertError("cannot find a free temporary name beside " + target_.string());
+    fs::path destination = target;
+    if (S_ISLNK(info.st_mode)) {
+        char* resolved = ::realpath(target.c_str(), nullptr);
+        if (!resolved || ::stat(resolved, &info) != 0) {
+            const std::string why = std::strerror(errno);
+            std::free(resolved);
+            refuse(target, "a symbolic link that leads nowhere (" + why + ")");
+        }
+        destination = resolved;
+        std::free(resolved);
+    }
+    if (!S_ISREG(info.st_mode)) refuse(target, std::string("it is ") + kindOf(info.st_mode));
+    return destination;
+}
+
+OutputFile::OutputFile(fs::path target)
+    : shown_(std::move(target)), destination_(outputDestination(shown_)) {
+    struct stat info {};
+    if (::stat(destination_.c_str(), &info) == 0) mode_ = static_cast<int>(info.st_mode & 07777);
+    const fs::path folder = folderOf(destination_);
+    removeStaleTemporaries(folder);
+    fd_ = ::open(folder.c_str(), O_WRONLY | O_TMPFILE | O_CLOEXEC, 0666);
+    if (fd_ >= 0) return;
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+        refuse(shown_, std::string("cannot create it: ") + std::strerror(errno));
+    openNamed(); // this file system has no nameless files
+}
+
+void OutputFile::openNamed() {
+    const fs::path folder = folderOf(destination_);
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const fs::path name = temporaryName(folder, attempt);
+        const SignalBlock block; // registered as soon as it exists
+        fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ >= 0) {
+            temporary_ = name;
+            slot_ = registerTemporary(temporary_.c_str());
+            return;
+        }
+        if (errno != EEXIST)
+            refuse(shown_, "cannot create " + name.string() + ": " + std::strerror(errno));
+    }
+    refuse(shown_, "no free temporary name in " + folder.string());
 }
 
 OutputFile::~OutputFile() {
@@ -48,41 +103,59 @@ OutputFile::~OutputFile() {
 }
 
 void OutputFile::write(std::string_view text) {
-    if (!file_) throw ConvertError("output file " + target_.string() + " is already closed");
-    checkWriteFault(target_.string());
-    if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
-        throw WriteError("cannot write " + target_.string() + ": " + reason());
+    if (fd_ < 0) throw ConvertError("output file " + shown_.string() + " is already closed");
+    checkWriteFault(shown_.string());
+    while (!text.empty()) {
+        const ssize_t done = ::write(fd_, text.data(), text.size());
+        if (done < 0 && errno == EINTR) continue;
+        if (done <= 0) refuse(shown_, std::strerror(done < 0 ? errno : ENOSPC));
+        text.remove_prefix(static_cast<std::size_t>(done));
     }
 }
 
 void OutputFile::commit() {
-    if (!file_) throw ConvertError("output file " + target_.string() + " is already closed");
-    std::FILE* file = file_;
-    file_ = nullptr;
-    const bool flushed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-    const std::string why = flushed ? std::string() : reason();
-    if (std::fclose(file) != 0 || !flushed) {
-        const std::string closeWhy = flushed ? reason() : why;
-        ::unlink(temporary_.c_str());
-        unregisterTemporary(slot_);
-        throw WriteError("cannot write " + target_.string() + ": " + closeWhy);
-    }
+    if (fd_ < 0) throw ConvertError("output file " + shown_.string() + " is already closed");
+    if (::fsync(fd_) != 0) refuse(shown_, std::strerror(errno));
+    if (mode_ >= 0 && ::fchmod(fd_, static_cast<mode_t>(mode_)) != 0)
+        refuse(shown_, std::string("cannot keep its permissions: ") + std::strerror(errno));
     const SignalBlock block; // a signal now would find the name moved or still there
+    if (temporary_.empty()) giveName();
+    if (std::rename(temporary_.c_str(), destination_.c_str()) != 0)
+        refuse(shown_, "cannot rename " + temporary_.string() + " to it: " + std::strerror(errno));
     unregisterTemporary(slot_);
-    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        const std::string renameWhy = reason();
-        ::unlink(temporary_.c_str());
-        throw WriteError("cannot rename " + temporary_.string() + " to " + target_.string() + ": " +
-                         renameWhy);
+    slot_ = -1;
+    temporary_.clear();
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) refuse(shown_, std::strerror(errno));
+}
+
+// Links the nameless file under a temporary name, the step before the rename.
+void OutputFile::giveName() {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    const fs::path folder = folderOf(destination_);
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        const fs::path name = temporaryName(folder, attempt);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) != 0 &&
+            (errno != ENOENT || ::linkat(fd_, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) != 0)) {
+            if (errno == EEXIST) continue;
+            refuse(shown_, "cannot name " + name.string() + ": " + std::strerror(errno));
+        }
+        temporary_ = name;
+        slot_ = registerTemporary(temporary_.c_str());
+        return;
     }
+    refuse(shown_, "no free temporary name in " + folder.string());
 }
 
 void OutputFile::discard() noexcept {
-    if (!file_) return;
-    std::fclose(file_);
-    file_ = nullptr;
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (temporary_.empty()) return;
+    const SignalBlock block;
     ::unlink(temporary_.c_str());
     unregisterTemporary(slot_);
+    temporary_.clear();
 }
 
 } // namespace dictconv

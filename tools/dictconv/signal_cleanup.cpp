@@ -32,6 +32,8 @@ sigset_t cleanedSet() {
 } // namespace
 
 void installSignalCleanup() {
+    // Past a file-size limit a write fails with EFBIG, reported like any failed write.
+    std::signal(SIGXFSZ, SIG_IGN);
     struct sigaction action {};
     action.sa_handler = onSignal;
     action.sa_mask = cleanedSet();

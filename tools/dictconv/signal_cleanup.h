@@ -6,7 +6,8 @@
 namespace dictconv {
 
 // On SIGINT, SIGTERM or SIGHUP the named temporary files registered now are removed, then the
-// process dies of the signal as it would have.
+// process dies of the signal as it would have. SIGXFSZ is ignored, so a file-size limit fails
+// the write instead of killing the process.
 void installSignalCleanup();
 
 // A path to remove on a signal; returns its slot for unregisterTemporary, or -1 when full.

@@ -9,12 +9,12 @@ namespace dictconv {
 
 namespace {
 
-// Blanks trimmed, runs of blanks and tabs made one blank.
+// Blanks trimmed, runs of blanks, tabs, CRs and NULs made one blank.
 std::string squeezed(std::string_view text) {
     std::string out;
     bool blank = false;
     for (const char c : text) {
-        if (c == ' ' || c == '\t') {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\0') { // no line end may stay
             blank = !out.empty();
             continue;
         }
@@ -126,7 +126,7 @@ std::string dslLineText(std::string_view line, bool& inComment, std::uint64_t& u
                 ++unknownTags;
             }
         } else {
-            out += c == '\t' || c == '\r' || c == '\0' ? ' ' : c; // no line end may stay
+            out += c;
             ++i;
         }
     }

@@ -13,7 +13,7 @@ namespace {
 
 struct CardCase {
     const char* name;
-    const char* dsl;       // lines of a DSL file
+    std::string_view dsl;  // lines of a DSL file
     const char* written;   // "headword=text" lines in the order they are handed on
     const char* warnings;  // what the warnings must hold ("" none)
     std::uint64_t unknown; // unknown tags counted
@@ -31,7 +31,7 @@ TEST_P(DslCard, GivesTheExpectedLines) {
             written += std::string(h) + "=" + std::string(t) + "\n";
         },
         warnings);
-    std::istringstream in(c.dsl);
+    std::istringstream in{std::string(c.dsl)};
     std::string line;
     for (std::uint64_t number = 1; std::getline(in, line); ++number)
         cards.line(line, number);
@@ -62,6 +62,7 @@ const CardCase cardCases[] = {
     {"SeveralHeadwords", "one\ntwo\n\tt ~\nthree\n\tu\n", "one=t one\ntwo=t one\nthree=u\n", "", 0},
     {"SubEntries", "head\n\tmain\n\t@ ~ful\n\tsub ~\n\t@\n\tmore\n",
      "headful=sub head\nhead=main; more\n", "", 0},
+    {"CrAndNulInsideLines", std::string_view("w\r x\n\ta\rb\0c ~\n", 15), "w x=a b c w x\n", "", 0},
     {"UnknownTags", "w\n\t[zz]a[/zz] [m1]b[/m] [qq x=1]c\n", "w=a b c\n", "", 3},
     {"HeaderTitleAndCardWithoutHeadword", "#NAME \"N\"\n\torphan\nw\n\tt\n", "w=t\n",
      "t.dsl:2: card text without a headword", 0},

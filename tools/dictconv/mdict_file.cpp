@@ -265,7 +265,7 @@ using RecordVisit = std::function<void(const std::string& key, const std::string
 
 // Decodes keys and records and hands each pair to `visit`, NUL bytes at the record's end
 // left out.
-void eachRecord(RandomSource& file, const Layout& layout, const std::string& name,
+void eachRecord(const std::filesystem::path& input, const Layout& layout, const std::string& name,
                 const RecordVisit& visit) {
     const bool utf8 = layout.header.encoding == "UTF-8";
     std::unique_ptr<TextCodec> codec;
@@ -277,9 +277,12 @@ void eachRecord(RandomSource& file, const Layout& layout, const std::string& nam
             bytes.remove_suffix(unit);
         return utf8 ? std::string(bytes) : codec->toUtf8(bytes);
     };
-    KeyStream keys(file, layout, name);
-    RecordStream records(file, layout, name);
-    Progress progress("reading", file.size());
+    // keys and records each read through a window of their own, which the other does not move
+    const std::unique_ptr<RandomSource> keyFile = openDataSource(input, "MDict file", {});
+    const std::unique_ptr<RandomSource> file = openDataSource(input, "MDict file", {});
+    KeyStream keys(*keyFile, layout, name);
+    RecordStream records(*file, layout, name);
+    Progress progress("reading", file->size());
     std::uint64_t offset = 0, nextOffset = 0;
     std::string_view raw;
     if (!keys.next(offset, raw)) return;
@@ -333,7 +336,7 @@ MdictSummary readMdict(const std::filesystem::path& input, const MdictSink& add,
     const Layout layout = readLayout(*file, name);
     std::vector<std::pair<std::string, std::string>> found; // key, target
     Links links;
-    eachRecord(*file, layout, name, [&](const std::string& key, const std::string& text) {
+    eachRecord(input, layout, name, [&](const std::string& key, const std::string& text) {
         std::string target = linkTarget(text);
         if (target.empty()) {
             add(key, markupToText(text));
@@ -345,7 +348,7 @@ MdictSummary readMdict(const std::filesystem::path& input, const MdictSink& add,
     MdictSummary summary{layout.header.title, 0};
     if (found.empty()) return summary;
     resolveLinks(links, found);
-    eachRecord(*file, layout, name, [&](const std::string& key, const std::string& text) {
+    eachRecord(input, layout, name, [&](const std::string& key, const std::string& text) {
         const auto it = links.from.find(cleanHeadword(key));
         if (it == links.from.end() || !linkTarget(text).empty()) return;
         const std::string plain = markupToText(text);

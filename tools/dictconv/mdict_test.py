@@ -59,12 +59,23 @@ def run_row(dictconv, work, name, options, entries, status, want):
     return None
 
 
+def can_encrypt():
+    try:
+        write_mdx(os.devnull, WORDS[:1], encrypted=2)
+        return True
+    except ImportError:
+        return False
+
+
 def main():
     dictconv = sys.argv[1]
     failures = 0
     with tempfile.TemporaryDirectory() as work:
         os.environ["XDG_CACHE_HOME"] = work
         for row in ROWS:
+            if row[1].get("encrypted") == 2 and not can_encrypt():
+                print(f"skipped {row[0]}: the writer takes RIPEMD-128 from pyglossary")
+                continue
             problem = run_row(dictconv, work, *row)
             if problem:
                 print("FAIL:", problem)

@@ -44,6 +44,27 @@ def _chunks(items, size):
     return [items[i:i + size] for i in range(0, len(items), size)]
 
 
+def _key_blocks(entries, offsets, v2, codec, stored, per_block, damage):
+    """The key blocks and the key block index, not yet packed."""
+    num = ">Q" if v2 else ">I"
+    unit = 2 if codec == "utf-16-le" else 1
+    term = b"\0" * unit
+    key_blocks, key_info = [], b""
+    groups = _chunks(list(zip(entries, offsets)), per_block)
+    for n, group in enumerate(groups):
+        raw = b"".join(pack(num, off) + key.encode(codec) + term for (key, _), off in group)
+        block = _block(raw, stored, damage and n == len(groups) - 1)
+        key_blocks.append(block)
+        first, last = group[0][0][0].encode(codec), group[-1][0][0].encode(codec)
+        size = ">H" if v2 else ">B"
+        tail = term if v2 else b""
+        key_info += pack(num, len(group))
+        key_info += pack(size, len(first) // unit) + first + tail
+        key_info += pack(size, len(last) // unit) + last + tail
+        key_info += pack(num, len(block)) + pack(num, len(raw))
+    return key_blocks, key_info
+
+
 def write_mdx(path, entries, version="2.0", stored=False, encrypted=0, encoding="UTF-8",
               key_block_entries=64, record_block_entries=64, damage=None, title="Test"):
     """entries: (key, record) pairs of text. damage: None, "key" or "record" (the checksum of
@@ -61,19 +82,8 @@ def write_mdx(path, entries, version="2.0", stored=False, encrypted=0, encoding=
         records.append(data)
         at += len(data)
 
-    key_blocks, key_info = [], b""
-    groups = _chunks(list(zip(entries, offsets)), key_block_entries)
-    for n, group in enumerate(groups):
-        raw = b"".join(pack(num, off) + key.encode(codec) + term for (key, _), off in group)
-        block = _block(raw, stored, damage == "key" and n == len(groups) - 1)
-        key_blocks.append(block)
-        first, last = group[0][0][0].encode(codec), group[-1][0][0].encode(codec)
-        size = ">H" if v2 else ">B"
-        tail = term if v2 else b""
-        key_info += pack(num, len(group))
-        key_info += pack(size, len(first) // unit) + first + tail
-        key_info += pack(size, len(last) // unit) + last + tail
-        key_info += pack(num, len(block)) + pack(num, len(raw))
+    key_blocks, key_info = _key_blocks(entries, offsets, v2, codec, stored, key_block_entries,
+                                       damage == "key")
     key_info_raw_size = len(key_info)
     if v2:
         key_info = _block(key_info, False)

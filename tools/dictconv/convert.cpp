@@ -3,6 +3,7 @@
 
 #include "convert_error.h"
 #include "data_file.h"
+#include "dictd_data.h"
 #include "dictd_index.h"
 #include "entry_text.h"
 #include "line_reader.h"
@@ -14,6 +15,7 @@
 #include "temp_file.h"
 #include "tsv.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,29 +27,143 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::path& folder,
-                 RecordSorter& sorter) {
-    FileSource index(indexPath, "index file");
-    const std::unique_ptr<RandomSource> data = openDataSource(dataPath, "data file", folder);
-    const std::string indexName = indexPath.string();
-    LineReader lines(index);
-    Progress progress("reading", index.size());
+// The entry of an index line, checked against the data's size and the longest line.
+std::optional<IndexEntry> checkedEntry(std::string_view line, std::uint64_t number,
+                                       const std::string& indexName, const fs::path& dataPath,
+                                       std::uint64_t dataSize) {
+    std::optional<IndexEntry> entry = parseDictdIndexLine(line, number, indexName);
+    if (!entry) return entry;
+    const std::string where = indexName + ":" + std::to_string(number) + ": entry \"" +
+                              std::string(entry->headword) + "\" ";
+    if (entry->offset > dataSize || entry->length > dataSize - entry->offset) {
+        throw ConvertError(where + "points outside the " + std::to_string(dataSize) + " bytes of " +
+                           dataPath.string());
+    }
+    if (entry->length >= longestLine) {
+        throw ConvertError(where + "of " + std::to_string(longestLine >> 20) +
+                           " MB or more; dictconv converts shorter entries only");
+    }
+    return entry;
+}
+
+// The entries' bytes: a plain data file read by offset, or a compressed one decompressed as
+// the offsets go forward, with no copy of the whole.
+class DictdData {
+public:
+    DictdData(const fs::path& path, const fs::path& folder) : path_(path) {
+        if (isCompressedName(path)) {
+            stream_ = std::make_unique<DictdDataStream>(path);
+        } else {
+            plain_ = openDataSource(path, "data file", folder);
+        }
+    }
+    // The size for checking entries up front; a stream's are checked as they are read.
+    std::uint64_t size() const { return plain_ ? plain_->size() : UINT64_MAX; }
+    // Offsets must not go back for a stream.
+    std::string_view entry(std::uint64_t offset, std::uint64_t length, const std::string& where) {
+        if (plain_) return plain_->at(offset, length);
+        if (!stream_->covers(offset, length)) {
+            throw ConvertError(where + ": entry points outside the " +
+                               std::to_string(stream_->size()) + " bytes of " + path_.string());
+        }
+        return stream_->at(offset, length);
+    }
+    void finish() {
+        if (stream_) stream_->finish();
+    }
+
+private:
+    fs::path path_;
+    std::unique_ptr<RandomSource> plain_;
+    std::unique_ptr<DictdDataStream> stream_;
+};
+
+// Calls `use` with each entry of the index and its line number.
+template <class Use>
+void eachEntry(FileSource& index, const fs::path& dataPath, std::uint64_t dataSize,
+               const char* step, Use use) {
+    const std::string indexName = index.name();
+    index.rewind();
+    LineReader lines(index, '\n', indexName);
+    Progress progress(step, index.size());
     std::string_view line;
     bool ended = false;
     while (lines.next(line, ended)) {
         progress.update(lines.position());
         const std::optional<IndexEntry> entry =
-            parseDictdIndexLine(line, lines.lineNumber(), indexName);
-        if (!entry) continue;
-        if (entry->offset > data->size() || entry->length > data->size() - entry->offset) {
-            throw ConvertError(indexName + ":" + std::to_string(lines.lineNumber()) + ": entry \"" +
-                               std::string(entry->headword) + "\" points outside the " +
-                               std::to_string(data->size()) + " bytes of " + dataPath.string());
-        }
-        const std::string headword = cleanHeadword(entry->headword);
-        if (!isWantedHeadword(headword)) continue;
-        sorter.add(headword, entryTranslation(data->at(entry->offset, entry->length), headword));
+            checkedEntry(line, lines.lineNumber(), indexName, dataPath, dataSize);
+        if (entry) use(*entry, lines.lineNumber());
     }
+}
+
+std::string bigEndian(std::uint64_t value) {
+    std::string bytes(8, '\0');
+    for (int i = 7; i >= 0; --i, value >>= 8)
+        bytes[static_cast<std::size_t>(i)] = static_cast<char>(value & 0xFF);
+    return bytes;
+}
+
+std::uint64_t fromBigEndian(std::string_view bytes) {
+    std::uint64_t value = 0;
+    for (const char c : bytes.substr(0, 8))
+        value = value << 8 | static_cast<unsigned char>(c);
+    return value;
+}
+
+// Reads the definitions in the order of their offsets, so that each byte of the data file is
+// read once whatever the index's order. Records sharing a headword still come out in the
+// index's order: the line number, hidden after a NUL, orders them.
+void readInDataOrder(FileSource& index, const fs::path& dataPath, DictdData& data,
+                     const fs::path& folder, RecordSorter& sorter) {
+    RecordSorter byOffset(folder, RecordSorter::Same::Keep, sortMemory() / 4);
+    eachEntry(index, dataPath, data.size(), "reading the index",
+              [&](const IndexEntry& entry, std::uint64_t number) {
+                  const std::string headword = cleanHeadword(entry.headword);
+                  if (!isWantedHeadword(headword)) return;
+                  byOffset.add(bigEndian(entry.offset) + bigEndian(number),
+                               bigEndian(entry.length) + headword);
+              });
+    sorter.hideSuffix(9);
+    Progress progress("reading", index.size());
+    std::string key;
+    byOffset.each([&](std::string_view place, std::string_view value) {
+        const std::uint64_t offset = fromBigEndian(place);
+        progress.update(index.size() / 2);
+        const std::string_view headword = value.substr(8);
+        key.assign(headword);
+        key += '\0';
+        key += place.substr(8);
+        const std::string where =
+            index.name() + ":" + std::to_string(fromBigEndian(place.substr(8)));
+        sorter.add(key,
+                   entryTranslation(data.entry(offset, fromBigEndian(value), where), headword));
+    });
+}
+
+void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::path& folder,
+                 RecordSorter& sorter) {
+    FileSource index(indexPath, "index file");
+    DictdData data(dataPath, folder);
+    bool inOrder = true;
+    std::uint64_t last = 0;
+    eachEntry(index, dataPath, data.size(), "reading the index",
+              [&](const IndexEntry& entry, std::uint64_t) {
+                  inOrder = inOrder && entry.offset >= last;
+                  last = entry.offset;
+              });
+    if (!inOrder) {
+        readInDataOrder(index, dataPath, data, folder, sorter);
+    } else {
+        eachEntry(index, dataPath, data.size(), "reading",
+                  [&](const IndexEntry& entry, std::uint64_t number) {
+                      const std::string headword = cleanHeadword(entry.headword);
+                      if (!isWantedHeadword(headword)) return;
+                      const std::string_view body = data.entry(
+                          entry.offset, entry.length, index.name() + ":" + std::to_string(number));
+                      sorter.add(headword, entryTranslation(body, headword));
+                  });
+    }
+    data.finish();
 }
 
 // Writes what the sorter holds; nothing to write is an error naming `source`.
@@ -115,9 +231,9 @@ ConvertResult convertStarDict(const fs::path& ifoPath, const fs::path& outputPat
 }
 
 ConvertResult convertTsv(const fs::path& inputPath, const fs::path& outputPath,
-                         std::ostream& warnings) {
+                         std::ostream& warnings, Encoding encoding) {
     RecordSorter sorter(temporaryFolder(outputPath), RecordSorter::Same::Merge);
-    const std::uint64_t skipped = readTsv(inputPath, sorter, warnings);
+    const std::uint64_t skipped = readTsv(inputPath, sorter, warnings, encoding);
     ConvertResult result = writeSorted(sorter, inputPath.string(), outputPath);
     result.skippedHeadwords = skipped;
     return result;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "records.h"
+#include "tsv.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -38,6 +39,7 @@ ConvertResult convertStarDict(const std::filesystem::path& ifoPath,
 
 // Converts a tab-separated list; skipped lines are reported on `warnings`.
 ConvertResult convertTsv(const std::filesystem::path& inputPath,
-                         const std::filesystem::path& outputPath, std::ostream& warnings);
+                         const std::filesystem::path& outputPath, std::ostream& warnings,
+                         Encoding encoding = Encoding::Guess);
 
 } // namespace dictconv

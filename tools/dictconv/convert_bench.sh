@@ -7,7 +7,7 @@
 # German-English data, headwords numbered), the dictionary made from it, and the dictd
 # (gzip-compressed data) and StarDict (with a synonym for every eighth entry) dictionaries
 # made from it by bench_inputs.py are generated on first use under bench/data, which git
-# ignores.
+# ignores. A row merges a million translations under one headword.
 #   convert_bench.sh <dictconv> [rounds]
 set -euo pipefail
 dictconv=$1
@@ -91,6 +91,14 @@ single() {
     read -r ms kb <<<"$(measure "$@")"
     printf '%-34s %7d ms %8d kB\n' "$label" "$ms" "$kb"
 }
+# A million translations under one headword merge in linear time: beside the same number of
+# distinct headwords.
+awk 'BEGIN { for (i = 0; i < 1000000; ++i) printf "same\tmeaning %d\n", i }' >"$out/same.tsv"
+awk 'BEGIN { for (i = 0; i < 1000000; ++i) printf "w%d\tmeaning %d\n", i, i }' >"$out/distinct.tsv"
+compare "tsv, one headword" "tsv, distinct headwords" \
+    "$dictconv" --quiet tsv "$out/distinct.tsv" "$out/distinct.txt" -- \
+    "$dictconv" --quiet tsv "$out/same.tsv" "$out/same.txt"
+
 echo "dictd and StarDict of the same $(wc -l <"$big_dictd.index") entries"
 single "dictconv dictd" "$dictconv" --quiet dictd "$big_dictd.index" "$big_dictd.dict.dz" \
     "$out/dictd.txt"

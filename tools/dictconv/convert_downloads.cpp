@@ -55,13 +55,13 @@ std::string formatOfBytes(const fs::path& path) {
 } // namespace
 
 ConvertResult convertDsl(const fs::path& inputPath, const fs::path& outputPath,
-                         std::ostream& warnings) {
+                         std::ostream& warnings, Encoding encoding) {
     const fs::path folder = temporaryFolder(outputPath);
     RecordSorter sorter(folder, RecordSorter::Same::Merge);
     SortingSink sink{sorter};
     const DslSummary summary = readDsl(
         inputPath, folder, [&sink](std::string_view h, std::string_view t) { sink(h, t); },
-        warnings);
+        warnings, encoding);
     ConvertResult result = writeSortedRecords(sorter, inputPath.string(), outputPath);
     result.title = summary.title;
     result.unknownTags = summary.unknownTags;

@@ -10,9 +10,10 @@
 namespace dictconv {
 
 // Converts an ABBYY Lingvo DSL dictionary (".dsl", or gzip-compressed ".dsl.dz"); warnings
-// about cards and headwords go to `warnings`.
+// about cards and headwords go to `warnings`. The encoding is guessed unless one is given.
 ConvertResult convertDsl(const std::filesystem::path& inputPath,
-                         const std::filesystem::path& outputPath, std::ostream& warnings);
+                         const std::filesystem::path& outputPath, std::ostream& warnings,
+                         Encoding encoding = Encoding::Guess);
 
 // Converts an MDict dictionary (".mdx").
 ConvertResult convertMdict(const std::filesystem::path& inputPath,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "convert.h"
 #include "convert_error.h"
+#include "random_source.h"
 
 #include <gtest/gtest.h>
 
@@ -148,9 +149,17 @@ TEST_F(Convert, ReadsEntriesInAnyOrderAndOfAnySize) {
             writeGzip(dataPath, d.data);
         else
             writeFile(dataPath, d.data);
+        dictconv::dataBytesRead = 0;
         dictconv::convertDictionary(index(), dataPath, out());
         EXPECT_TRUE(readFile(out()) == expected);
+        // Each byte read about once, not a window for every entry.
+        EXPECT_LT(dictconv::dataBytesRead, d.data.size() + (2u << 20));
     }
+    // Entries sharing a headword keep the index's order, whatever the data's.
+    writeFile(index(), "dup\tK\tL\ndup\tA\tK\n");
+    writeFile(dir_ / "d.dict", "dup\nfirst\ndup\nsecond\n");
+    dictconv::convertDictionary(index(), dir_ / "d.dict", out());
+    EXPECT_EQ(readFile(out()), "DUP\nsecond | first\n");
 }
 
 TEST_F(Convert, ReplacesAnExistingOutput) {

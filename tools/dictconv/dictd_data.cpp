@@ -3,6 +3,7 @@
 
 #include "convert_error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -30,9 +31,11 @@ using GzHandle = std::unique_ptr<gzFile_s, GzCloser>;
 
 } // namespace
 
-void decompressDictdData(const std::filesystem::path& path,
-                         const std::function<void(std::string_view)>& sink) {
-    // Opened without blocking and checked first: a pipe or device in its place would hang.
+namespace {
+
+// Opens a gzip file without blocking, checked to be a regular file first: a pipe or device in
+// its place would hang.
+gzFile openGzip(const std::filesystem::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) fail(path, std::strerror(errno));
     struct stat info {};
@@ -40,32 +43,88 @@ void decompressDictdData(const std::filesystem::path& path,
         ::close(fd);
         fail(path, "not a regular file");
     }
-    GzHandle file(gzdopen(fd, "rb"));
+    gzFile file = gzdopen(fd, "rb");
     if (!file) {
         ::close(fd);
         fail(path, "out of memory");
     }
-    gzbuffer(file.get(), 1 << 18);
+    gzbuffer(file, 1 << 18);
+    return file;
+}
 
-    constexpr unsigned chunk = 1 << 18;
-    const std::unique_ptr<char[]> block(new char[chunk]);
-    for (;;) {
-        const int got = gzread(file.get(), block.get(), chunk);
-        if (got < 0) {
-            int code = Z_OK;
-            const char* message = gzerror(file.get(), &code);
-            fail(path, code == Z_ERRNO ? std::strerror(errno) : message);
-        }
-        if (got == 0) break;
-        if (gzdirect(file.get())) fail(path, "not gzip-compressed"); // before copying it all
-        sink(std::string_view(block.get(), static_cast<std::size_t>(got)));
+// Up to `size` decompressed bytes; 0 at the end, after the stream's checks.
+std::size_t readGzip(gzFile file, const std::filesystem::path& path, char* into, unsigned size) {
+    const int got = gzread(file, into, size);
+    if (got < 0) {
+        int code = Z_OK;
+        const char* message = gzerror(file, &code);
+        fail(path, code == Z_ERRNO ? std::strerror(errno) : message);
     }
+    if (gzdirect(file)) fail(path, "not gzip-compressed"); // before copying it all
+    if (got > 0) return static_cast<std::size_t>(got);
     // A stream cut short reads without error but leaves this state behind.
     int code = Z_OK;
-    const char* message = gzerror(file.get(), &code);
+    const char* message = gzerror(file, &code);
     if (code != Z_OK) fail(path, message);
-    if (gzdirect(file.get())) fail(path, "not gzip-compressed");
+    return 0;
+}
+
+constexpr unsigned chunk = 1 << 18;
+
+} // namespace
+
+void decompressDictdData(const std::filesystem::path& path,
+                         const std::function<void(std::string_view)>& sink) {
+    GzHandle file(openGzip(path));
+    const std::unique_ptr<char[]> block(new char[chunk]);
+    while (const std::size_t got = readGzip(file.get(), path, block.get(), chunk))
+        sink(std::string_view(block.get(), got));
     if (gzclose_r(file.release()) != Z_OK) fail(path, "truncated or damaged gzip stream");
+}
+
+DictdDataStream::DictdDataStream(const std::filesystem::path& path)
+    : path_(path), file_(openGzip(path)) {}
+
+DictdDataStream::~DictdDataStream() {
+    if (file_) gzclose_r(static_cast<gzFile>(file_));
+}
+
+bool DictdDataStream::covers(std::uint64_t offset, std::uint64_t length) {
+    front_ = std::max(front_, offset);
+    while (offset + length > size())
+        if (!more()) return false;
+    return offset >= start_;
+}
+
+std::string_view DictdDataStream::at(std::uint64_t offset, std::uint64_t length) const {
+    return std::string_view(window_).substr(static_cast<std::size_t>(offset - start_),
+                                            static_cast<std::size_t>(length));
+}
+
+void DictdDataStream::finish() {
+    front_ = size();
+    while (more())
+        front_ = size();
+    if (gzclose_r(static_cast<gzFile>(file_)) != Z_OK) {
+        file_ = nullptr;
+        fail(path_, "truncated or damaged gzip stream");
+    }
+    file_ = nullptr;
+}
+
+bool DictdDataStream::more() {
+    if (ended_) return false;
+    // Bytes before the latest offset are let go, once a chunk rather than once an entry.
+    const std::uint64_t drop = std::min<std::uint64_t>(front_ - start_, window_.size());
+    window_.erase(0, static_cast<std::size_t>(drop));
+    start_ += drop;
+    const std::size_t had = window_.size();
+    window_.resize(had + chunk);
+    const std::size_t got =
+        readGzip(static_cast<gzFile>(file_), path_, window_.data() + had, chunk);
+    window_.resize(had + got);
+    ended_ = got == 0;
+    return !ended_;
 }
 
 } // namespace dictconv

@@ -79,10 +79,15 @@ std::string dslEncoding(std::string_view sample, bool fileIsLonger) {
 }
 
 DslSummary readDsl(const std::filesystem::path& input, const std::filesystem::path& folder,
-                   const DslCards::Sink& add, std::ostream& warnings) {
+                   const DslCards::Sink& add, std::ostream& warnings, Encoding forced) {
     const std::unique_ptr<RandomSource> file = openDataSource(input, "DSL file", folder);
     const std::uint64_t sampleSize = std::min<std::uint64_t>(file->size(), 64 * 1024);
-    const std::string encoding = dslEncoding(file->at(0, sampleSize), file->size() > sampleSize);
+    const std::string_view sample = file->at(0, sampleSize);
+    std::string encoding = dslEncoding(sample, file->size() > sampleSize);
+    if (forced == Encoding::Utf8) encoding = "UTF-8";
+    if (forced == Encoding::Cp1252) encoding = "CP1252";
+    if (forced == Encoding::Utf16 && !encoding.starts_with("UTF-16"))
+        encoding = sample.starts_with("\xFE\xFF") ? "UTF-16BE" : "UTF-16LE";
     SequentialSource bytes(*file);
     std::optional<Utf16Source> utf16;
     std::optional<TextCodec> codec;

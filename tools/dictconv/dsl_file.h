@@ -2,6 +2,7 @@
 #pragma once
 
 #include "dsl_cards.h"
+#include "tsv.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -24,8 +25,10 @@ struct DslSummary {
 
 // Reads a DSL file, plain or gzip-compressed (".dsl.dz"), handing every headword form and its
 // text to `add`; a compressed one is unpacked into a nameless temporary file in `folder`.
+// An `encoding` other than Guess is used as it is (UTF-16 without a mark: little-endian).
 // Warnings name the file and line. Throws ConvertError.
 DslSummary readDsl(const std::filesystem::path& input, const std::filesystem::path& folder,
-                   const DslCards::Sink& add, std::ostream& warnings);
+                   const DslCards::Sink& add, std::ostream& warnings,
+                   Encoding encoding = Encoding::Guess);
 
 } // namespace dictconv

@@ -21,7 +21,7 @@ constexpr std::size_t blockSize = std::size_t{1} << 20;
 } // namespace
 
 FileSource::FileSource(const std::filesystem::path& path, std::string_view what)
-    : name_(std::string(what) + " " + path.string()) {
+    : path_(path.string()), name_(std::string(what) + " " + path.string()) {
     fd_ = openPlainFile(path, what, &size_);
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
 }
@@ -94,12 +94,19 @@ std::size_t Utf16Source::read(char* into, std::size_t size) {
     return count;
 }
 
+void LineReader::tooLong() const {
+    throw ConvertError(name_ + ":" + std::to_string(lineNumber_ + 1) + ": line of " +
+                       std::to_string(longestLine >> 20) +
+                       " MB or more; dictconv converts shorter lines only");
+}
+
 bool LineReader::next(std::string_view& line, bool& ended) {
     std::size_t searched = at_;
     for (;;) {
         const void* found = std::memchr(buffer_.data() + searched, end_, held_ - searched);
         if (found) {
             const std::size_t end = static_cast<const char*>(found) - buffer_.data();
+            if (end - at_ >= longestLine) tooLong();
             line = std::string_view(buffer_.data() + at_, end - at_);
             at_ = end + 1;
             ended = true;
@@ -114,6 +121,7 @@ bool LineReader::next(std::string_view& line, bool& ended) {
             ++lineNumber_;
             return true;
         }
+        if (held_ - at_ >= longestLine) tooLong();
         // Keep the unfinished line at the front and read more after it.
         std::memmove(buffer_.data(), buffer_.data() + at_, held_ - at_);
         held_ -= at_;

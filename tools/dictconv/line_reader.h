@@ -32,8 +32,10 @@ public:
     std::uint64_t position() const override { return position_; }
     std::uint64_t size() const override { return size_; }
     void rewind();
+    const std::string& name() const { return path_; }
 
 private:
+    std::string path_;
     std::string name_;
     int fd_ = -1;
     std::uint64_t position_ = 0, size_ = 0;
@@ -57,11 +59,16 @@ private:
     bool ended_ = false;
 };
 
+// The longest line a conversion reads; a longer one is refused, which keeps its memory bounded.
+inline constexpr std::size_t longestLine = std::size_t{16} << 20;
+
 // Splits a source into lines at `end` (LF, or CR for files with CR line ends). A line keeps
-// everything but its line end; a line may be as long as memory allows.
+// everything but its line end. A line of longestLine bytes or more is a ConvertError naming
+// `name` and the line's number.
 class LineReader {
 public:
-    explicit LineReader(ByteSource& source, char end = '\n') : source_(source), end_(end) {}
+    explicit LineReader(ByteSource& source, char end = '\n', std::string name = "input")
+        : source_(source), end_(end), name_(std::move(name)) {}
 
     // The next line, valid until the following call; false at the end. `ended` tells whether
     // the line had its line end (the last one may not).
@@ -71,8 +78,11 @@ public:
     std::uint64_t lineNumber() const { return lineNumber_; }
 
 private:
+    [[noreturn]] void tooLong() const;
+
     ByteSource& source_;
     char end_;
+    std::string name_;
     std::string buffer_;
     std::size_t at_ = 0, held_ = 0;
     std::uint64_t lineNumber_ = 0;

@@ -18,6 +18,12 @@ namespace {
 
 constexpr std::size_t windowSize = std::size_t{1} << 20;
 
+} // namespace
+
+std::uint64_t dataBytesRead = 0;
+
+namespace {
+
 // Serves reads from a window of the file; most entries follow one another, so one read of
 // the file serves many of them.
 class WindowSource : public RandomSource {
@@ -38,6 +44,7 @@ public:
             const std::size_t got = readAt(into.data() + done, into.size() - done, offset + done);
             if (got == 0) throw ConvertError("cannot read " + name_ + ": it became shorter");
             done += got;
+            dataBytesRead += got;
         }
         return std::string_view(into).substr(0, length);
     }

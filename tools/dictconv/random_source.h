@@ -19,6 +19,10 @@ public:
     virtual std::string_view at(std::uint64_t offset, std::uint64_t length) = 0;
 };
 
+// Bytes read from data files so far, for tests: with the entries read in the order of their
+// offsets, about the data's size.
+extern std::uint64_t dataBytesRead;
+
 // Bytes already in memory.
 class MemorySource : public RandomSource {
 public:

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
+#include <unordered_set>
 
 namespace dictconv {
 
@@ -120,25 +122,30 @@ private:
 };
 
 // Records in sorted order written in the two-line format, those sharing a headword merged
-// into one when asked: empty translations and repeats left out, as sortAndMerge does.
+// into one when asked: empty translations and repeats left out, as sortAndMerge does. A merged
+// translation is written as its pieces come, each looked up once among those before it.
 class DictionaryWriter {
 public:
-    DictionaryWriter(OutputFile& out, bool merge) : out_(out), merge_(merge) {}
+    DictionaryWriter(OutputFile& out, bool merge, std::size_t hidden)
+        : out_(out), merge_(merge), hidden_(hidden) {}
     void operator()(std::string_view headword, std::string_view translation) {
+        headword.remove_suffix(hidden_);
         if (!merge_) {
             put(headword, translation);
             return;
         }
         if (count_ > 0 && headword == headword_) {
-            ++count_;
+            if (++count_ == 2) {
+                buffer_ += headword_;
+                buffer_ += '\n';
+                addPiece(first_);
+            }
             addPiece(translation);
             return;
         }
         flushGroup();
         headword_.assign(headword);
         first_.assign(translation);
-        pieces_.clear();
-        addPiece(translation);
         count_ = 1;
     }
     RecordSorter::Written finish() {
@@ -151,21 +158,24 @@ public:
 
 private:
     void addPiece(std::string_view piece) {
-        if (piece.empty() || std::find(pieces_.begin(), pieces_.end(), piece) != pieces_.end())
-            return;
-        pieces_.emplace_back(piece);
+        if (piece.empty() || seen_.contains(piece)) return;
+        seen_.insert(kept_.emplace_back(piece));
+        if (seen_.size() > 1) buffer_ += entrySeparator;
+        buffer_ += piece;
+        flushIfFull();
     }
     void flushGroup() {
-        if (count_ == 0) return;
-        if (count_ == 1) {
-            put(headword_, first_);
-        } else {
-            std::string joined;
-            for (const std::string& piece : pieces_) {
-                if (!joined.empty()) joined += entrySeparator;
-                joined += piece;
+        if (count_ == 1) put(headword_, first_);
+        if (count_ > 1) {
+            buffer_ += '\n';
+            ++written_.records;
+            // A large table emptied for every later headword would cost its size each time.
+            if (seen_.bucket_count() > 64) {
+                seen_ = {};
+            } else {
+                seen_.clear();
             }
-            put(headword_, joined);
+            kept_.clear();
         }
         count_ = 0;
     }
@@ -175,17 +185,21 @@ private:
         buffer_ += translation;
         buffer_ += '\n';
         ++written_.records;
-        if (buffer_.size() >= chunk) {
-            out_.write(buffer_);
-            written_.bytes += buffer_.size();
-            buffer_.clear();
-        }
+        flushIfFull();
+    }
+    void flushIfFull() {
+        if (buffer_.size() < chunk) return;
+        out_.write(buffer_);
+        written_.bytes += buffer_.size();
+        buffer_.clear();
     }
 
     OutputFile& out_;
     bool merge_;
+    std::size_t hidden_;
     std::string headword_, first_, buffer_;
-    std::vector<std::string> pieces_;
+    std::unordered_set<std::string_view> seen_; // the pieces written under this headword
+    std::deque<std::string> kept_;              // ... which these hold
     std::uint64_t count_ = 0;
     RecordSorter::Written written_;
 };
@@ -201,7 +215,7 @@ void setSortMemory(std::uint64_t bytes) {
 }
 
 RecordSorter::RecordSorter(std::filesystem::path temporaryFolder, Same same, std::uint64_t memory)
-    : folder_(std::move(temporaryFolder)), same_(same) {
+    : folder_(std::move(temporaryFolder)), same_(same), memory_(memory) {
     // Records' bytes take two thirds; the entries and the sort's scratch half as many the rest.
     dataLimit_ = std::max<std::uint64_t>(memory / 3 * 2, 1);
     entryLimit_ = std::max<std::uint64_t>(memory / 3 / (sizeof(Entry) * 3 / 2), 1);
@@ -215,10 +229,13 @@ void RecordSorter::add(std::string_view headword, std::string_view translation) 
     if (!entries_.empty() && (data_.size() + size > dataLimit_ || entries_.size() >= entryLimit_)) {
         spill();
     }
-    if (data_.capacity() == 0) {
+    if (!reserved_) {
+        // Reserved once: buffers grown by doubling would hold old and new copies together.
         data_.reserve(static_cast<std::size_t>(dataLimit_));
         entries_.reserve(static_cast<std::size_t>(entryLimit_));
+        reserved_ = true;
     }
+    largest_ = std::max(largest_, size);
     entries_.push_back({keyOf(headword), data_.size(), headword.size(), translation.size()});
     data_ += headword;
     data_ += translation;
@@ -279,7 +296,16 @@ void RecordSorter::mergeRuns(const TemporaryFile& file, std::size_t first, std::
 }
 
 RecordSorter::Written RecordSorter::write(OutputFile& out) {
-    DictionaryWriter writer(out, same_ == Same::Merge);
+    DictionaryWriter writer(out, same_ == Same::Merge, hidden_);
+    drain(writer);
+    return writer.finish();
+}
+
+void RecordSorter::each(const std::function<void(std::string_view, std::string_view)>& sink) {
+    drain(sink);
+}
+
+template <class Sink> void RecordSorter::drain(Sink& writer) {
     if (runs_.empty()) {
         sortEntries();
         for (const Entry& e : entries_) {
@@ -291,13 +317,17 @@ RecordSorter::Written RecordSorter::write(OutputFile& out) {
         std::string().swap(data_);
         std::vector<Entry>().swap(entries_);
         // Too many runs to read at once: merge neighbours, which keeps the order of ties.
-        while (runs_.size() > fanIn) {
+        // Each reader holds its buffer and, at worst, the largest record: fewer runs at a time
+        // when records are long.
+        const std::size_t ways = static_cast<std::size_t>(
+            std::clamp<std::uint64_t>(memory_ / 2 / (readBuffer_ + largest_), 2, fanIn));
+        while (runs_.size() > ways) {
             if (!spareFile_) spareFile_ = std::make_unique<TemporaryFile>(folder_);
             spareFile_->clear();
             std::vector<Run> merged;
-            for (std::size_t first = 0; first < runs_.size(); first += fanIn) {
+            for (std::size_t first = 0; first < runs_.size(); first += ways) {
                 RunWriter runWriter(*spareFile_);
-                mergeRuns(*runFile_, first, std::min(runs_.size(), first + fanIn), runWriter);
+                mergeRuns(*runFile_, first, std::min(runs_.size(), first + ways), runWriter);
                 const auto [begin, end] = runWriter.finish();
                 merged.push_back({begin, end});
             }
@@ -306,7 +336,6 @@ RecordSorter::Written RecordSorter::write(OutputFile& out) {
         }
         mergeRuns(*runFile_, 0, runs_.size(), writer);
     }
-    return writer.finish();
 }
 
 } // namespace dictconv

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -39,8 +40,14 @@ public:
     std::uint64_t added() const { return added_; }
     std::uint64_t runs() const { return runs_.size(); }
 
+    // The last `bytes` of every headword added from now on only order the records that share
+    // the rest; they are left out of what write() gives.
+    void hideSuffix(std::size_t bytes) { hidden_ = bytes; }
+
     // Writes every record in the two-line format; the sorter is spent afterwards.
     Written write(OutputFile& out);
+    // Hands every record to `sink` in order, unmerged; the sorter is spent afterwards.
+    void each(const std::function<void(std::string_view, std::string_view)>& sink);
 
 private:
     struct Entry {
@@ -50,6 +57,7 @@ private:
     struct Run {
         std::uint64_t begin, end;
     };
+    template <class Sink> void drain(Sink& sink);
     void sortEntries();
     void spill();
     template <class Sink>
@@ -57,7 +65,10 @@ private:
 
     std::filesystem::path folder_;
     Same same_;
-    std::uint64_t dataLimit_, entryLimit_, readBuffer_;
+    std::uint64_t memory_, dataLimit_, entryLimit_, readBuffer_;
+    std::uint64_t largest_ = 0; // the bytes of the largest record added
+    std::size_t hidden_ = 0;
+    bool reserved_ = false;
     std::string data_;
     std::vector<Entry> entries_;
     std::uint64_t added_ = 0;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <unordered_set>
 
 namespace dictconv {
 
@@ -14,11 +15,10 @@ namespace {
 std::string mergedTranslation(std::vector<Record>::const_iterator first,
                               std::vector<Record>::const_iterator last) {
     std::vector<std::string_view> pieces;
+    std::unordered_set<std::string_view> seen;
     for (auto it = first; it != last; ++it) {
         const std::string_view piece = it->translation;
-        if (piece.empty() || std::find(pieces.begin(), pieces.end(), piece) != pieces.end()) {
-            continue;
-        }
+        if (piece.empty() || !seen.insert(piece).second) continue;
         pieces.push_back(piece);
     }
     std::string joined;

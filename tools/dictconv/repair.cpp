@@ -115,7 +115,7 @@ RepairSummary repairDictionary(const std::filesystem::path& input,
     Repairer repairer(input.string(), report, sorter);
     {
         Progress progress("repairing", file.size());
-        LineReader lines(file, end);
+        LineReader lines(file, end, input.string());
         std::string_view text;
         bool ended = false;
         while (lines.next(text, ended)) {

@@ -3,6 +3,7 @@
 
 #include "convert_error.h"
 #include "entry_text.h"
+#include "line_reader.h"
 #include "markup_text.h"
 #include "progress.h"
 #include "random_source.h"
@@ -179,6 +180,11 @@ std::optional<std::string_view> nextPart(char type, bool runsToEnd, std::string_
 
 std::string translationOf(const StarDictInfo& info, const StarDictSources& sources,
                           const IdxEntry& entry, std::uint64_t& skipped) {
+    if (entry.size >= longestLine) {
+        fail(sources.dictName, "entry \"" + entry.word + "\" of " +
+                                   std::to_string(longestLine >> 20) +
+                                   " MB or more; dictconv converts shorter entries only");
+    }
     std::string_view rest = sources.dict.at(entry.offset, entry.size);
     std::string translation;
     const std::string& types = info.sameTypeSequence;

@@ -6,9 +6,10 @@
 #include "line_reader.h"
 #include "progress.h"
 #include "record_sorter.h"
+#include "text_survey.h"
 #include "utf8.h"
 
-#include <optional>
+#include <memory>
 #include <ostream>
 
 namespace dictconv {
@@ -39,40 +40,70 @@ void joinFields(std::string_view rest, std::string& out) {
     }
 }
 
-// True when every line of the source is UTF-8, which is the whole being UTF-8: no sequence
-// holds an LF.
-bool allUtf8(ByteSource& source) {
-    LineReader lines(source);
-    std::string_view line;
-    bool ended = false;
-    while (lines.next(line, ended))
-        if (!isValidUtf8(line)) return false;
-    return true;
+// Stops on line ends that are mixed, and on a file whose lines beyond ASCII are mostly UTF-8
+// but not all: one read as Windows-1252 would come out garbled in part.
+void refuseMixed(const TextSurvey& survey, const std::string& name, bool guessing) {
+    if (survey.mixedLine) {
+        throw ConvertError(name + ":" + std::to_string(survey.mixedLine) +
+                           ": line ends mixed: this line's end differs from those before it "
+                           "(CR alone against LF or CR LF)");
+    }
+    if (!guessing || survey.notUtf8 == 0 || survey.notUtf8 * 2 > survey.nonAscii) return;
+    std::string lines;
+    for (const std::uint64_t line : survey.firstNotUtf8)
+        lines += (lines.empty() ? "" : ", ") + std::to_string(line);
+    if (survey.notUtf8 > survey.firstNotUtf8.size())
+        lines += " and " + std::to_string(survey.notUtf8 - survey.firstNotUtf8.size()) + " more";
+    throw ConvertError(name + ": mostly UTF-8, but not on line" +
+                       (survey.notUtf8 > 1 ? "s " : " ") + lines +
+                       "; give --encoding utf-8 or --encoding cp1252 to read it one way");
 }
+
+// The source the lines come from: the file, or its UTF-16 decoded, after the byte order mark.
+struct Decoded {
+    Decoded(FileSource& file, Encoding encoding) : file_(file) {
+        char mark[2] = {};
+        marked_ = file.read(mark, 2) == 2 && ((mark[0] == '\xFF' && mark[1] == '\xFE') ||
+                                              (mark[0] == '\xFE' && mark[1] == '\xFF'));
+        bigEndian_ = marked_ && mark[0] == '\xFE';
+        utf16_ = marked_ || encoding == Encoding::Utf16;
+        rewind();
+    }
+    void rewind() {
+        file_.rewind();
+        char mark[2];
+        if (marked_) file_.read(mark, 2);
+        if (utf16_)
+            utf16 = std::make_unique<Utf16Source>(
+                file_, bigEndian_); // its mark comes out as UTF-8's, dropped
+    }
+    ByteSource& source() { return utf16 ? static_cast<ByteSource&>(*utf16) : file_; }
+
+    FileSource& file_;
+    std::unique_ptr<Utf16Source> utf16;
+    bool marked_ = false, bigEndian_ = false, utf16_ = false;
+};
 
 } // namespace
 
 std::uint64_t readTsv(const std::filesystem::path& input, RecordSorter& sorter,
-                      std::ostream& warnings) {
+                      std::ostream& warnings, Encoding encoding) {
     const std::string name = input.string();
     FileSource file(input, "tab-separated file");
-    char mark[2] = {};
-    const bool marked = file.read(mark, 2) == 2 && ((mark[0] == '\xFF' && mark[1] == '\xFE') ||
-                                                    (mark[0] == '\xFE' && mark[1] == '\xFF'));
-    std::optional<Utf16Source> utf16;
-    bool utf8 = true;
-    if (marked) {
-        utf16.emplace(file, mark[0] == '\xFE'); // its mark comes out as UTF-8's, dropped below
-    } else {
-        file.rewind();
+    Decoded decoded(file, encoding);
+    TextSurvey survey;
+    {
         Progress progress("checking the encoding", file.size());
-        utf8 = allUtf8(file);
-        file.rewind();
+        survey = surveyText(decoded.source(), name);
     }
-    ByteSource& source = utf16 ? static_cast<ByteSource&>(*utf16) : file;
+    decoded.rewind();
+    refuseMixed(survey, name, encoding == Encoding::Guess && !decoded.utf16_);
+    const bool utf8 = decoded.utf16 != nullptr || encoding == Encoding::Utf8 ||
+                      (encoding == Encoding::Guess && survey.notUtf8 == 0);
+    ByteSource& source = decoded.source();
 
     Progress progress("reading", source.size());
-    LineReader lines(source);
+    LineReader lines(source, survey.lineEnd, name);
     std::string_view line;
     bool ended = false;
     std::string converted, translation;

@@ -81,5 +81,14 @@ progress "on a terminal" 1 on_terminal tsv "$dir/in.tsv" "$dir/out.txt"
 progress "with --quiet" 0 on_terminal tsv "$dir/in.tsv" "$dir/out.txt" --quiet
 progress "in a pipe" 0 "$dictconv" tsv "$dir/in.tsv" "$dir/out.txt" 2>&1
 
+# A warning on a terminal starts on a line of its own; the progress line is drawn again below.
+printf '*a\tx\ncasa\thouse\n' >"$dir/skip.tsv"
+output=$(on_terminal tsv "$dir/skip.tsv" "$dir/out.txt")
+after=${output#*"$dir/skip.tsv:1: skipped"}
+if [[ "$output" != *$'\r\e[K'"$dir/skip.tsv:1: skipped"* || "$after" != *"dictconv: reading"* ]]; then
+    echo "FAIL: warning over the progress line: $(printf '%q' "$output")"
+    failures=$((failures + 1))
+fi
+
 [ "$failures" -eq 0 ] && echo "all command lines behave"
 exit "$failures"

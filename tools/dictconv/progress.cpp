@@ -9,13 +9,28 @@ namespace dictconv {
 
 std::ostream* progressOutput = nullptr;
 
+namespace {
+
+Progress* shown = nullptr; // the progress line on the terminal now
+
+} // namespace
+
+void warn(std::ostream& warnings, const std::string& text) {
+    Progress* line = shown && shown->out_ == &warnings ? shown : nullptr;
+    if (line) warnings << "\r\033[K";
+    warnings << text;
+    if (line) line->show(line->done_, true);
+}
+
 Progress::Progress(std::string step, std::uint64_t total)
-    : out_(progressOutput), step_(std::move(step)), total_(total),
+    : outer_(shown), out_(progressOutput), step_(std::move(step)), total_(total),
       start_(std::chrono::steady_clock::now()), shown_(start_) {
+    shown = this;
     if (out_) show(0, true);
 }
 
 Progress::~Progress() {
+    shown = outer_;
     if (!out_) return;
     *out_ << "\r\033[K" << std::flush;
 }

@@ -12,6 +12,10 @@ namespace dictconv {
 // --quiet is not given; nowhere otherwise.
 extern std::ostream* progressOutput;
 
+// Writes a warning; over a progress line on the same stream it starts on a line of its own and
+// the progress line is drawn again below it.
+void warn(std::ostream& warnings, const std::string& text);
+
 // One line, rewritten in place at most a few times a second: the step, the percent of the
 // input read and the MB/s. Cleared when the step ends.
 class Progress {
@@ -22,6 +26,7 @@ public:
     Progress& operator=(const Progress&) = delete;
 
     void update(std::uint64_t done) {
+        done_ = done;
         if (out_ && ++calls_ % 1024 == 0) show(done, false);
     }
     // The line as it would be shown after `done` bytes in `seconds`.
@@ -29,11 +34,14 @@ public:
                             double seconds);
 
 private:
+    friend void warn(std::ostream& warnings, const std::string& text);
     void show(std::uint64_t done, bool force);
+
+    Progress* outer_; // the progress line this one stands in for while it lives
 
     std::ostream* out_;
     std::string step_;
-    std::uint64_t total_, calls_ = 0;
+    std::uint64_t total_, calls_ = 0, done_ = 0;
     std::chrono::steady_clock::time_point start_, shown_;
 };
 

@@ -17,6 +17,7 @@ struct RepairSummary {
 // are not UTF-8 read as Windows-1252), headwords upper-cased and sorted, each with its
 // translation, a missing last translation empty. No entry is dropped: blank headwords, those
 // beginning with a reserved character and lines over 1 MB stay as they are and are reported
+// (lines of 16 MB or more are refused, a ConvertError naming the line)
 // on `report`, then a summary line. Throws ConvertError.
 RepairSummary repairDictionary(const std::filesystem::path& input,
                                const std::filesystem::path& output, std::ostream& report);

@@ -125,9 +125,9 @@ std::uint64_t readTsv(const std::filesystem::path& input, RecordSorter& sorter,
         }
         const std::string headword = cleanHeadword(line.substr(0, tab));
         if (!isWantedHeadword(headword)) {
-            warnings << name << ":" << lines.lineNumber() << ": skipped: the headword \""
-                     << headword
-                     << "\" is blank, begins with \"*\", \"=\" or \"_\", or is metadata\n";
+            warn(warnings, name + ":" + std::to_string(lines.lineNumber()) +
+                               ": skipped: the headword \"" + headword +
+                               "\" is blank, begins with \"*\", \"=\" or \"_\", or is metadata\n");
             ++skipped;
             continue;
         }

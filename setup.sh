@@ -136,6 +136,8 @@ fuzz_targets=(
     "encoding_guess_fuzz frontend/search/fuzz/encoding_corpus 30"
     "dictd_fuzz tools/dictconv/fuzz/corpus/dictd 30"
     "stardict_fuzz tools/dictconv/fuzz/corpus/stardict 30"
+    "dsl_fuzz tools/dictconv/fuzz/corpus/dsl 15"
+    "mdict_fuzz tools/dictconv/fuzz/corpus/mdict 15"
 )
 
 fuzz_one() {

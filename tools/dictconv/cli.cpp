@@ -3,6 +3,7 @@
 
 #include "check.h"
 #include "convert.h"
+#include "convert_downloads.h"
 #include "convert_error.h"
 #include "output_file.h"
 #include "progress.h"
@@ -12,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -28,10 +30,13 @@ constexpr const char* usage =
     "  dictconv NAME.index NAME.dict.dz OUT.txt         the same\n"
     "  dictconv stardict NAME.ifo OUT.txt               convert a StarDict dictionary\n"
     "  dictconv tsv IN.tsv OUT.txt                      convert a tab-separated list\n"
+    "  dictconv dsl NAME.dsl[.dz] OUT.txt               convert an ABBYY Lingvo DSL dictionary\n"
+    "  dictconv mdict NAME.mdx OUT.txt                  convert an MDict dictionary\n"
+    "  dictconv FILE OUT.txt                            the same, the reader chosen by the file\n"
     "  dictconv check FILE.txt [--repair OUT.txt]       check a two-line dictionary\n"
     "  dictconv --help\n"
     "--quiet (anywhere) leaves out the progress line shown on a terminal.\n"
-    "--encoding utf-8|cp1252|utf-16 (with tsv) reads the list so instead of guessing.\n"
+    "--encoding utf-8|cp1252|utf-16 (with tsv or dsl) reads the file so instead of guessing.\n"
     "Exit status: 0 done (check: the file is clean); 1 a conversion failed (check: problems\n"
     "found); 2 a wrong call, an output that cannot be written, or (check) an unreadable file.\n";
 
@@ -42,6 +47,8 @@ void printWritten(const std::string& out, const ConvertResult& result) {
     if (result.skippedFields)
         std::cout << ", " << result.skippedFields << " parts without text skipped";
     if (result.skippedHeadwords) std::cout << ", " << result.skippedHeadwords << " lines skipped";
+    if (result.unknownTags) std::cout << ", " << result.unknownTags << " unknown tags removed";
+    if (result.links) std::cout << ", " << result.links << " links";
     std::cout << '\n';
 }
 
@@ -56,7 +63,7 @@ int check(const std::vector<std::string>& args) {
 // The exit status of a call, or -1 when the call is wrong.
 int run(std::string_view command, const std::vector<std::string>& args, Encoding encoding) {
     // An output that cannot be written to is refused before any input is read.
-    const bool guess = encoding == Encoding::Guess; // --encoding is for tsv alone
+    const bool guess = encoding == Encoding::Guess; // --encoding is for tsv and dsl alone
     if (command == "dictd" && guess && args.size() == 3) {
         outputDestination(args[2]);
         printWritten(args[2], convertDictionary(args[0], args[1], args[2]));
@@ -66,6 +73,12 @@ int run(std::string_view command, const std::vector<std::string>& args, Encoding
     } else if (command == "tsv" && args.size() == 2) {
         outputDestination(args[1]);
         printWritten(args[1], convertTsv(args[0], args[1], std::cerr, encoding));
+    } else if (command == "dsl" && args.size() == 2) {
+        outputDestination(args[1]);
+        printWritten(args[1], convertDsl(args[0], args[1], std::cerr, encoding));
+    } else if (command == "mdict" && guess && args.size() == 2) {
+        outputDestination(args[1]);
+        printWritten(args[1], convertMdict(args[0], args[1], std::cerr));
     } else if (command == "check" && guess &&
                (args.size() == 1 || (args.size() == 3 && args[1] == "--repair"))) {
         return check(args);
@@ -73,6 +86,30 @@ int run(std::string_view command, const std::vector<std::string>& args, Encoding
         return -1;
     }
     return 0;
+}
+
+bool isCommandWord(std::string_view word) {
+    for (const char* command : {"dictd", "stardict", "tsv", "dsl", "mdict", "check"})
+        if (word == command) return true;
+    return false;
+}
+
+// The command for "dictconv FILE OUT.txt", the reader chosen by the file; a dictd index gets
+// its data file beside it. False, with a message, when the file does not tell.
+bool byFile(std::vector<std::string>& args, std::string& command) {
+    command = formatOfFile(args[0]);
+    if (command.empty()) {
+        std::cerr << "dictconv: cannot tell the format of " << args[0]
+                  << "; name it with a command word: dictd, stardict, tsv, dsl or mdict\n";
+        return false;
+    }
+    if (command == "dictd") {
+        std::string base = args[0].substr(0, args[0].size() - 6);
+        std::error_code error;
+        const bool zipped = std::filesystem::exists(base + ".dict.dz", error);
+        args.insert(args.begin() + 1, base + (zipped ? ".dict.dz" : ".dict"));
+    }
+    return true;
 }
 
 // Takes "--encoding NAME" out of the arguments; nothing when the name is not one we read.
@@ -113,10 +150,11 @@ int runCommand(std::vector<std::string> args, bool stderrIsTerminal) {
         return standardOutputWritten() ? 0 : 2;
     }
     std::string command;
-    const bool named = !args.empty() && (args[0] == "dictd" || args[0] == "stardict" ||
-                                         args[0] == "tsv" || args[0] == "check");
+    const bool named = !args.empty() && isCommandWord(args[0]);
     if (args.size() == 3 && !named) {
         command = "dictd"; // the short form
+    } else if (args.size() == 2 && !named && !args[0].starts_with('-')) {
+        if (!byFile(args, command)) return 2;
     } else if (!args.empty()) {
         command = args.front();
         args.erase(args.begin());

@@ -41,6 +41,25 @@ expect 2 'usage:' tsv "$dir/in.tsv" "$dir/out.txt" --encoding latin9
 expect 2 'usage:' check "$dir/clean.txt" --encoding utf-8
 expect 2 'it is a FIFO' tsv "$dir/in.tsv" "$dir/fifo"
 expect 0 'no problems' check "$dir/clean.txt"
+# The reader chosen by the file's name or first bytes; a file that tells neither is a wrong call.
+printf '\xEF\xBB\xBF#NAME "x"\n\nw\n\tword\n' >"$dir/lingvo"
+printf 'just text\n' >"$dir/unknown.bin"
+expect 0 'Wrote' "$dir/in.tsv" "$dir/out.txt"
+printf 'casa\tA\tF\n' >"$dir/d.index"
+printf 'house' >"$dir/d.dict"
+expect 0 'Wrote .*: 1 headwords' "$dir/d.index" "$dir/out.txt" # its data file found beside it
+expect 0 'Wrote .* (x): 1 headwords' "$dir/lingvo" "$dir/out.txt"
+expect 2 'command word: dictd, stardict, tsv, dsl or mdict' "$dir/unknown.bin" "$dir/out.txt"
+expect 1 'cannot read MDict file' mdict "$dir/missing.mdx" "$dir/out.txt"
+expect 1 'cannot read DSL file' "$dir/missing.dsl" "$dir/out.txt"
+# --encoding overrides the DSL reader's guess; MDict names its own encoding.
+printf 'caf\xC3\xA9\n\tx\n' >"$dir/utf8.dsl"
+expect 0 'Wrote' dsl "$dir/utf8.dsl" "$dir/out.txt" --encoding cp1252
+if [ "$(head -n 1 "$dir/out.txt")" != "$(printf 'CAF\xC3\x83\xC2\xA9')" ]; then
+    echo "FAIL: dsl --encoding cp1252 did not read the bytes as Windows-1252"
+    failures=$((failures + 1))
+fi
+expect 2 'usage:' mdict "$dir/missing.mdx" "$dir/out.txt" --encoding utf-8
 expect 1 'odd number of lines' check "$dir/bad.txt"
 expect 2 'No such file' check "$dir/missing.txt"
 expect 2 'not a regular file' check "$dir/fifo"

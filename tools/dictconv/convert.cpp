@@ -239,4 +239,9 @@ ConvertResult convertTsv(const fs::path& inputPath, const fs::path& outputPath,
     return result;
 }
 
+ConvertResult writeSortedRecords(RecordSorter& sorter, const std::string& source,
+                                 const fs::path& outputPath) {
+    return writeSorted(sorter, source, outputPath);
+}
+
 } // namespace dictconv

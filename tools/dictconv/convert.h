@@ -16,8 +16,16 @@ struct ConvertResult {
     std::uintmax_t bytes = 0;
     std::uint64_t skippedFields = 0;    // StarDict entry parts without text
     std::uint64_t skippedHeadwords = 0; // tab-separated lines with a blank or reserved headword
-    std::string title;                  // a StarDict dictionary's bookname
+    std::string title;                  // a StarDict dictionary's bookname, a DSL or MDict name
+    std::uint64_t unknownTags = 0;      // DSL tags the format does not know, removed
+    std::uint64_t links = 0;            // MDict keys that took another key's text
 };
+
+class RecordSorter;
+
+// Writes what the sorter holds; nothing to write is an error naming `source`.
+ConvertResult writeSortedRecords(RecordSorter& sorter, const std::string& source,
+                                 const std::filesystem::path& outputPath);
 
 // Converts a dictd dictionary (index, and data gzip-compressed or plain).
 ConvertResult convertDictionary(const std::filesystem::path& indexPath,

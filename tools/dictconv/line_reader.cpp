@@ -51,8 +51,11 @@ std::size_t Utf16Source::read(char* into, std::size_t size) {
         decoded_.clear();
         handed_ = 0;
         const std::size_t had = raw_.size();
-        raw_.resize(had + blockSize);
-        const std::size_t got = source_.read(raw_.data() + had, blockSize);
+        // a small file gets a small block: no megabyte to clear for a few bytes
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(
+            blockSize, source_.size() - std::min(source_.size(), source_.position()) + 1));
+        raw_.resize(had + want);
+        const std::size_t got = source_.read(raw_.data() + had, want);
         raw_.resize(had + got);
         ended_ = got == 0;
         std::size_t i = 0;

@@ -51,6 +51,11 @@ else
     nm -D --defined-only "$found" | grep -qw MYFUNC || fail "$found does not export MYFUNC"
 fi
 
+# The installed program answers on a terminal without a display.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" --version 2>&1) ||
+    fail "vocabrix --version failed: $version"
+grep -qx 'vocabrix [0-9.]*' <<<"$version" || fail "vocabrix --version printed: $version"
+
 # The menu entry: valid, and everything it names is installed.
 entry="$prefix/share/applications/vocabrix.desktop"
 if [ ! -f "$entry" ]; then
@@ -60,8 +65,12 @@ else
         out=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $out"
         grep -E '(error|warning):' <<<"$out" && fail "desktop-file-validate warns"
     fi
-    exec_name=$(sed -n 's/^Exec=//p' "$entry")
-    [ -x "$prefix/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+    exec_line=$(sed -n 's/^Exec=//p' "$entry")
+    exec_name=${exec_line%% *}
+    [ -x "$prefix/bin/$exec_name" ] || fail "Exec=$exec_line is not an installed program"
+    # A file opened from the file manager or dropped on the entry comes as the one argument.
+    [ "$exec_line" = "vocabrix %f" ] || fail "Exec=$exec_line does not pass a file"
+    grep -q '^MimeType=' "$entry" && fail "the menu entry claims file types"
     start=$(sed -n 's/^Path=//p' "$entry")
     [ "$start" = "$prefix/share/vocabrix/dictionaries" ] ||
         fail "Path=$start is not the installed samples folder"

@@ -190,7 +190,8 @@ private slots:
         if (change != "folder") QFile::remove(dict);
     }
 
-    // Something that exists but is no file cannot be a dictionary: refused when it is chosen.
+    // Something that exists but is no file cannot be a dictionary, nor can nothing: refused when
+    // it is chosen.
     void noFileChosen_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("change"); // a dictionary was chosen before
@@ -199,6 +200,7 @@ private slots:
             QTest::newRow(qPrintable(QString("folder") + when)) << "folder" << change;
             QTest::newRow(qPrintable(QString("pipe") + when)) << "pipe" << change;
             QTest::newRow(qPrintable(QString("device") + when)) << "device" << change;
+            QTest::newRow(qPrintable(QString("missing") + when)) << "missing" << change;
         }
         // The change is cancelled, but the old dictionary has become a pipe meanwhile.
         QTest::newRow("pipe in the old one's place") << "old pipe" << true;

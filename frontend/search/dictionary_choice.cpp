@@ -46,6 +46,10 @@ QString checkedChoice(DictionarySearch& w, const QString& path, TextEncoding* en
         return QString();
     }
     const DictionaryCheck check = checkDictionary(path);
+    if (check.missing) {
+        warn(w, search_messages::noSuchFile(settings::italian(), path));
+        return QString();
+    }
     if (check.refused) {
         warn(w, search_messages::notAFile(settings::italian(), path));
         return QString();

@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,7 +23,9 @@ DictionaryCheck checkDictionary(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
+        const int error = errno;
         check.refused = existsButIsNoFile(name);
+        check.missing = !check.refused && (error == ENOENT || error == ENOTDIR);
         return check;
     }
     struct stat info {};

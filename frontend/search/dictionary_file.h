@@ -8,8 +8,10 @@
 
 struct DictionaryCheck {
     // A folder, a pipe or a device exists but cannot be a dictionary: reading a pipe or a device
-    // could hold the window up for good. A missing or unreadable file is left to the search.
+    // could hold the window up for good. An unreadable file is left to the search.
     bool refused = false;
+    // Nothing is there: a chosen file must exist, whether the dialog or the command line named it.
+    bool missing = false;
     TextEncoding encoding = TextEncoding::Utf8;
 };
 

@@ -38,7 +38,12 @@ void KeyCodesTest::code_data() {
     QTest::newRow("Shift alone") << int(Qt::Key_Shift) << int(Qt::ShiftModifier) << "" << -1;
     QTest::newRow("F1") << int(Qt::Key_F1) << none << "" << -1;
     QTest::newRow("Delete with DEL text") << int(Qt::Key_Delete) << none << "\x7f" << -1;
-    QTest::newRow("Ctrl+digit without text") << int(Qt::Key_1) << ctrl << "" << -1;
+    QTest::newRow("Ctrl+Shift+letter")
+        << int(Qt::Key_V) << int(Qt::ControlModifier | Qt::ShiftModifier) << "V" << 22;
+    QTest::newRow("Ctrl+[ is Escape") << int(Qt::Key_BracketLeft) << ctrl << "[" << 27;
+    // X11 attaches the plain character's text to Ctrl with a digit or a punctuation key.
+    QTest::newRow("Ctrl+1 with text") << int(Qt::Key_1) << ctrl << "1" << -1;
+    QTest::newRow("Ctrl+, with text") << int(Qt::Key_Comma) << ctrl << "," << -1;
 }
 
 void KeyCodesTest::code() {

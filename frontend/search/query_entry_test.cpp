@@ -131,6 +131,35 @@ private slots:
         QCOMPARE(w->Storia->count(), 1);
     }
 
+    // Ctrl+click takes the selection from the current row; Enter then searches nothing.
+    void enterWithoutSelection_data() {
+        QTest::addColumn<QString>("list");
+        QTest::newRow("NL") << "ListZ";
+        QTest::newRow("WL") << "ListY";
+        QTest::newRow("QHL") << "Storia";
+    }
+    void enterWithoutSelection() {
+        QFETCH(QString, list);
+        Window w;
+        w.choose(dict_);
+        w.search("cane");
+        w.search("casa");
+        auto* view = w.widget()->findChild<QAbstractItemView*>(list);
+        QVERIFY(view);
+        const QPoint at = view->visualRect(view->model()->index(0, 0)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+        QCOMPARE(view->currentIndex().row(), 0);
+        QVERIFY(!view->selectionModel()->hasSelection());
+        const QString word = w.widget()->findChild<QLineEdit*>("Parola")->text();
+        const QByteArray exchange = exchangeBytes();
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(w.widget()->findChild<QLineEdit*>("Parola")->text(), word);
+        QCOMPARE(exchangeBytes(), exchange);
+        QCOMPARE(items(w.widget()->findChild<QListWidget*>("Storia")),
+                 (QStringList{"CANE", "CASA"}));
+    }
+
     void keepBoxSwapsThePins() {
         Window w;
         w.choose(dict_);

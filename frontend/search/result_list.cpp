@@ -4,6 +4,8 @@
 #include "long_lines.h"
 #include "text_encoding.h"
 
+#include <QStyledItemDelegate>
+
 #include <algorithm>
 
 ResultLines::ResultLines(QObject* parent) : QAbstractListModel(parent) {}
@@ -21,14 +23,21 @@ QVariant ResultLines::data(const QModelIndex& index, int role) const {
 void ResultLines::append(QByteArrayView line, TextEncoding encoding) {
     if (runs_.isEmpty() || runs_.last().encoding != encoding) runs_.append({count(), encoding});
     // Of a line longer than any query only the start is ever decoded; a byte more keeps it cut.
-    bytes_.append(line.first(std::min(line.size(), longestDecoded + 1)));
+    const qsizetype kept = std::min(line.size(), longestDecoded + 1);
+    if (widestKept_ < 0 || kept > lineSize(widestKept_)) widestKept_ = count();
+    bytes_.append(line.first(kept));
     ends_.append(bytes_.size());
+}
+
+qsizetype ResultLines::lineSize(int row) const {
+    return ends_[row] - (row > 0 ? ends_[row - 1] : 0);
 }
 
 void ResultLines::publish() {
     if (published_ == count()) return;
     beginInsertRows({}, published_, count() - 1);
     published_ = count();
+    widestShown_ = widestKept_;
     endInsertRows();
 }
 
@@ -39,6 +48,7 @@ void ResultLines::clear() {
     ends_ = QList<qsizetype>();
     runs_.clear();
     published_ = 0;
+    widestKept_ = widestShown_ = -1;
     endResetModel();
 }
 
@@ -65,10 +75,27 @@ std::optional<QString> ResultLines::query(int row) const {
     return line;
 }
 
+namespace {
+
+// Every row gets the size of the widest one; the list asks for one row's size only.
+class WidestRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const auto* lines = qobject_cast<const ResultLines*>(index.model());
+        const int widest = lines ? lines->widestRow() : -1;
+        return QStyledItemDelegate::sizeHint(option, widest < 0 ? index : lines->index(widest));
+    }
+};
+
+} // namespace
+
 ResultList::ResultList(QWidget* parent) : QListView(parent), lines_(new ResultLines(this)) {
     setModel(lines_);
-    // One-line items in one font: the list measures one, not each of up to 500,000.
+    // One-line items in one font: the list measures one, not each of up to 500,000, and by
+    // itself the last, so the delegate hands it the widest.
     setUniformItemSizes(true);
+    setItemDelegate(new WidestRowDelegate(this));
     setEditTriggers(NoEditTriggers);
     setSelectionMode(SingleSelection);
 }

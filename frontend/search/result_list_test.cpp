@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace search_test;
@@ -86,6 +87,30 @@ private slots:
         doubleClick(w->ListZ, 1);
         QCOMPARE(w->Parola->text(), whole);
         QCOMPARE(w->Risposta->toPlainText(), QString("box"));
+    }
+
+    // Every row takes the width of the widest, wherever it stands: the long one is not cut.
+    void longRowInTheMiddleScrollsIntoView() {
+        QTemporaryDir dir;
+        const QString longWord = "CASA" + QString(300, 'W') + "END";
+        const QString path = writeDictionary(
+            dir, "mid.txt",
+            {{"CASA", "house"}, {"CASALE", "farmhouse"}, {longWord, "long"}, {"CASCATA", "fall"}});
+        Window w;
+        w.choose(path);
+        w.search("casa");
+        auto* list = w.widget()->findChild<QAbstractItemView*>("ListZ");
+        QCOMPARE(items(list).value(2), longWord);
+        const QModelIndex row = list->model()->index(2, 0);
+        const int textWidth = list->fontMetrics().horizontalAdvance(longWord);
+        QVERIFY(list->visualRect(row).width() >= textWidth);
+        QScrollBar* across = list->horizontalScrollBar();
+        across->setValue(across->maximum());
+        const QRect shown = list->visualRect(row);
+        QVERIFY2(list->viewport()->rect().contains(shown.topRight()),
+                 qPrintable(QString("row ends at %1, list is %2 wide")
+                                .arg(shown.right())
+                                .arg(list->viewport()->width())));
     }
 
     void pageChangeReplacesEveryRow() {

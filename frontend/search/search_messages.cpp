@@ -97,6 +97,12 @@ QString notAFile(bool italian, const QString& path) {
         .arg(path);
 }
 
+QString noSuchFile(bool italian, const QString& path) {
+    return pick(italian, QStringLiteral("%1 cannot be found. Choose a dictionary file."),
+                QStringLiteral("%1 non si trova. Scegli un file di dizionario."))
+        .arg(path);
+}
+
 QString exchangeProblem(bool italian, const ExchangeProblem& problem) {
     using Kind = ExchangeProblem::Kind;
     switch (problem.kind) {

@@ -22,6 +22,7 @@ QString noResults(bool italian, const QString& path);
 QString pageNotRead(bool italian, const QString& path, const QString& reason);
 QString pathWithLineBreak(bool italian, const QString& path);
 QString notAFile(bool italian, const QString& path);
+QString noSuchFile(bool italian, const QString& path);
 // Why the exchange file was not used, for the reason line of the messages above.
 QString exchangeProblem(bool italian, const ExchangeProblem& problem);
 // The exchange file no longer holds this window's results.

@@ -5,6 +5,7 @@
 #include "key_codes.h"
 #include "result_list.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QInputMethodEvent>
@@ -21,6 +22,12 @@ bool isEnterKey(const QEvent* event) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Enter acts on a selected row only: Ctrl+click takes the selection from the current row.
+bool currentRowSelected(const QObject* watched) {
+    const auto* list = qobject_cast<const QAbstractItemView*>(watched);
+    return list && list->selectionModel()->isSelected(list->currentIndex());
+}
+
 // Enter on a list item and the keys of the query box.
 class KeyRouting : public QObject {
 public:
@@ -35,9 +42,10 @@ private:
 
 bool KeyRouting::eventFilter(QObject* watched, QEvent* event) {
     if (isEnterKey(event)) {
-        if (watched == s_.ListZ) s_.ListZ_DblClick();
-        if (watched == s_.ListY) s_.ListY_DblClick();
-        if (watched == s_.Storia) s_.Storia_DblClick();
+        const bool onRow = currentRowSelected(watched);
+        if (onRow && watched == s_.ListZ) s_.ListZ_DblClick();
+        if (onRow && watched == s_.ListY) s_.ListY_DblClick();
+        if (onRow && watched == s_.Storia) s_.Storia_DblClick();
         if (watched == s_.ListZ || watched == s_.ListY || watched == s_.Storia) return true;
     }
     if (watched == s_.Parola && event->type() == QEvent::KeyPress) {

@@ -33,6 +33,9 @@ public:
     QString text(int row) const;
     // What a double-click on the row searches: its whole line; none when that is too long.
     std::optional<QString> query(int row) const;
+    // The published row with the most bytes, -1 when none: the list takes every row's width
+    // from it, so that the longest item can be scrolled to without measuring each row.
+    int widestRow() const { return widestShown_; }
 
 private:
     struct Run { // rows from firstRow on were decoded with encoding
@@ -40,11 +43,14 @@ private:
         TextEncoding encoding;
     };
     QString decoded(int row, bool* cut) const;
+    qsizetype lineSize(int row) const;
 
     QByteArray bytes_;
     QList<qsizetype> ends_; // where each line ends in bytes_
     QList<Run> runs_;
     int published_ = 0;
+    int widestKept_ = -1;
+    int widestShown_ = -1;
 };
 
 class ResultList : public QListView {

@@ -110,7 +110,8 @@ int chunkCount() {
     int chunks = 0;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine();
-        if (++lines > 4 && line.startsWith('*')) ++chunks;
+        if (++lines > lexscan::requestLineCount && line.startsWith(lexscan::chunkHeaderMark))
+            ++chunks;
     }
     return chunks;
 }

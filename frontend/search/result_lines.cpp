@@ -3,6 +3,8 @@
 
 #include "long_lines.h"
 
+#include <lexscan/exchange_format.h>
+
 namespace {
 QString decode(QByteArrayView bytes, TextEncoding encoding, bool* cut) {
     bool wasCut = false;
@@ -26,9 +28,9 @@ bool LineSorter::isNeighbour(QByteArrayView line) const {
 }
 
 LineKind classifyLine(QByteArrayView line) {
-    if (line.startsWith('*')) return LineKind::ChunkHeader;
-    if (line.startsWith('_')) return LineKind::Ignored;
-    if (line.startsWith('=')) return LineKind::Translation;
+    if (line.startsWith(lexscan::chunkHeaderMark)) return LineKind::ChunkHeader;
+    if (line.startsWith(lexscan::ignoredMark)) return LineKind::Ignored;
+    if (line.startsWith(lexscan::translationMark)) return LineKind::Translation;
     for (const char c : line)
         if (c != ' ') return LineKind::Headword;
     return LineKind::Ignored;

@@ -25,11 +25,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <lexscan/exchange_format.h>
+
 #include <algorithm>
 
 namespace {
 
-const QString allQuery = QStringLiteral("*");
+const QString allQuery = QString::fromLatin1(lexscan::everyHeadword);
 
 // Writes the request; false after telling the user why it could not be written.
 bool writeSearchRequest(DictionarySearch& w, const SearchRequest& request) {

@@ -3,8 +3,8 @@
 #include "dictionary_search.h"
 
 #include "chunk_read.h"
+#include "exchange_lines.h"
 #include "exchange_request.h"
-#include "result_lines.h"
 #include "search_messages.h"
 #include "search_session.h"
 #include "search_widgets.h"

@@ -5,10 +5,10 @@
 
 #include "bilingual_texts.h"
 #include "chunk_read.h"
+#include "exchange_lines.h"
 #include "exchange_request.h"
 #include "long_lines.h"
 #include "query_word.h"
-#include "result_lines.h"
 #include "root_rule.h"
 #include "search_host.h"
 #include "search_messages.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "result_lines.h"
+#include "exchange_lines.h"
 
 #include "long_lines.h"
 

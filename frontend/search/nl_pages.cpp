@@ -5,6 +5,7 @@
 #include "chunk_read.h"
 #include "exchange_lines.h"
 #include "exchange_request.h"
+#include "result_sink.h"
 #include "search_messages.h"
 #include "search_session.h"
 #include "search_widgets.h"
@@ -63,20 +64,7 @@ void DictionarySearch::LoadNLPage() {
 
     const bool keptAtStart = Sbianca->isChecked();
     PageReader page(NLPage, {QueryRoot, s.allHeadwords}, s.encoding);
-    ListBatch neighbours(ListZ, s.encoding);
-    const auto take = [&](QByteArrayView line) {
-        switch (page.take(line)) {
-        case PageReader::Step::Skip:
-            break;
-        case PageReader::Step::Neighbour:
-            neighbours.add(line);
-            break;
-        case PageReader::Step::MoreChunks:
-            return false;
-        }
-        return true;
-    };
-    const ChunkRead read = readIntoLists(*this, s.exchange(), s.resultsSize, take, {&neighbours});
+    const ChunkRead read = ResultSink(*this, page).readFrom(s.exchange(), s.resultsSize);
     if (read.abandoned) return; // the program is ending
     const bool italian = settings::italian();
     if (read.replaced) {

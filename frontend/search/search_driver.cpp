@@ -7,8 +7,8 @@
 #include "chunk_read.h"
 #include "exchange_lines.h"
 #include "exchange_request.h"
-#include "long_lines.h"
 #include "query_word.h"
+#include "result_sink.h"
 #include "root_rule.h"
 #include "search_host.h"
 #include "search_messages.h"
@@ -26,8 +26,6 @@
 #include <QPushButton>
 
 #include <lexscan/exchange_format.h>
-
-#include <algorithm>
 
 namespace {
 
@@ -155,31 +153,7 @@ ReadOutcome readFirstChunk(DictionarySearch& w, SearchMode mode, const QString& 
     const bool keptAtStart = w.Sbianca->isChecked();
     SearchSession& session = w.session();
     const FirstChunkReader chunk({w.QueryRoot, queryWord == allQuery}, session.encoding);
-    ListBatch neighbours(w.ListZ, session.encoding);
-    ListBatch whereinto(w.ListY, session.encoding);
-    QString text;
-    bool cut = false;
-    const auto take = [&](QByteArrayView line) {
-        switch (chunk.take(line, text, &cut)) {
-        case FirstChunkReader::Step::Nothing:
-            break;
-        case FirstChunkReader::Step::Neighbour:
-            neighbours.add(line);
-            break;
-        case FirstChunkReader::Step::Whereinto:
-            whereinto.add(line);
-            break;
-        case FirstChunkReader::Step::Translation:
-            w.OmbraRisp->setText(shortened(text, longestTranslation));
-            w.ExactMatchPos = static_cast<qint16>(std::min(neighbours.count(), 32767));
-            break;
-        case FirstChunkReader::Step::MoreChunks:
-            return false;
-        }
-        return true;
-    };
-    const ChunkRead read =
-        readIntoLists(w, session.exchange(), session.resultsSize, take, {&neighbours, &whereinto});
+    const ChunkRead read = ResultSink(w, chunk).readFrom(session.exchange(), session.resultsSize);
     if (read.abandoned) return ReadOutcome::Abandoned;
     w.NLPage = 1;
     if (read.replaced) {

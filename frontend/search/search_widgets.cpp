@@ -9,7 +9,6 @@
 #include "user_prompts.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 
 void setQueryRed(QLineEdit* queryBox, bool red) {
@@ -42,36 +41,4 @@ WaitCursor::WaitCursor(QWidget* window) : window_(window) {
 
 WaitCursor::~WaitCursor() {
     window_->unsetCursor();
-}
-
-ListBatch::ListBatch(ResultList* list, TextEncoding encoding) : list_(list), encoding_(encoding) {}
-
-void ListBatch::add(QByteArrayView line) {
-    list_->lines()->append(line, encoding_);
-}
-
-void ListBatch::flush() {
-    list_->lines()->publish();
-}
-
-int ListBatch::count() const {
-    return list_->lines()->count();
-}
-
-ChunkRead readIntoLists(const SearchView& view, ExchangeReader& reader, qint64 resultsSize,
-                        const std::function<bool(QByteArrayView)>& take,
-                        std::initializer_list<ListBatch*> lists) {
-    const auto flush = [&] {
-        for (ListBatch* list : lists)
-            list->flush();
-    };
-    const ChunkRead read = readChunk(reader, resultsSize, take, [&] {
-        flush();
-        QCoreApplication::processEvents();
-    });
-    if (read.abandoned) return read;
-    flush();
-    view.ListZ->show();
-    view.ListY->show();
-    return read;
 }

@@ -26,8 +26,8 @@ ChunkRead ResultSink::readFrom(ExchangeReader& reader, qint64 resultsSize) {
         });
     if (read.abandoned) return read;
     publish();
-    search_.ListZ->show();
-    search_.ListY->show();
+    search_.view().ListZ->show();
+    search_.view().ListY->show();
     return read;
 }
 
@@ -40,16 +40,16 @@ bool ResultSink::takeFromFirstChunk(QByteArrayView line) {
     case FirstChunkReader::Step::Nothing:
         break;
     case FirstChunkReader::Step::Neighbour:
-        addTo(search_.ListZ, line);
+        addTo(search_.view().ListZ, line);
         break;
     case FirstChunkReader::Step::Whereinto:
-        addTo(search_.ListY, line);
+        addTo(search_.view().ListY, line);
         break;
     case FirstChunkReader::Step::Translation:
-        search_.OmbraRisp->setText(shortened(translation_, longestTranslation));
+        search_.view().OmbraRisp->setText(shortened(translation_, longestTranslation));
         // The row of the exact headword, the last NL line taken, 1-based.
         search_.ExactMatchPos =
-            static_cast<qint16>(std::min(search_.ListZ->lines()->count(), 32767));
+            static_cast<qint16>(std::min(search_.view().ListZ->lines()->count(), 32767));
         break;
     case FirstChunkReader::Step::MoreChunks:
         return false;
@@ -62,7 +62,7 @@ bool ResultSink::takeFromPage(QByteArrayView line) {
     case PageReader::Step::Skip:
         break;
     case PageReader::Step::Neighbour:
-        addTo(search_.ListZ, line);
+        addTo(search_.view().ListZ, line);
         break;
     case PageReader::Step::MoreChunks:
         return false;
@@ -75,6 +75,6 @@ void ResultSink::addTo(ResultList* list, QByteArrayView line) {
 }
 
 void ResultSink::publish() {
-    search_.ListZ->lines()->publish();
-    search_.ListY->lines()->publish();
+    search_.view().ListZ->lines()->publish();
+    search_.view().ListY->lines()->publish();
 }

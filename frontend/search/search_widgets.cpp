@@ -27,7 +27,7 @@ void refreshKeepCaption(const SearchView& view) {
 }
 
 void warn(DictionarySearch& search, const QString& text) {
-    search.prompts().showMessage(search.window, search_messages::title(), text,
+    search.prompts().showMessage(search.view().window, search_messages::title(), text,
                                  UserPrompts::Icon::Warning);
 }
 

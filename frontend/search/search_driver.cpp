@@ -22,6 +22,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -144,8 +145,11 @@ ReadOutcome readFirstChunk(DictionarySearch& w, SearchMode mode, const QString& 
     if (!openFirstChunk(w)) return ReadOutcome::SearchEnded;
     // Lists being filled stay hidden until every line is in.
     if (fillsNeighbours(mode)) {
-        w.view().ListZ->hide();
-        w.view().window->repaint();
+        // What changed since the scan began: NL hidden, the lists disabled, the keep box's
+        // caption and the history.
+        const SearchView& v = w.view();
+        v.ListZ->hide();
+        repaintPlaces({v.ListZ, v.ListY, v.Sbianca, v.Storia, v.CmdBack, v.CmdForw});
     }
     if (fillsWhereinto(mode)) w.view().ListY->hide();
 
@@ -186,7 +190,11 @@ void DictionarySearch::DoSearch() {
     // A search or page load is still reading its results.
     if (session().busy()) return;
 
-    if (emptyListsUnlessKept(PageButtons::Both)) view_.window->repaint();
+    // The emptied lists and hidden page buttons, and the controls a search starts from (a list's
+    // selection, FIND released), show while the scanner runs.
+    if (emptyListsUnlessKept(PageButtons::Both))
+        repaintPlaces(
+            {view_.ListZ, view_.ListY, view_.CmdPagP, view_.CmdPagN, view_.CmdVai, view_.Storia});
     refreshKeepCaption(view_);
     view_.ListZ->setEnabled(false);
     view_.ListY->setEnabled(false);

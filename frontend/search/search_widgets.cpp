@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRegion>
 
 void setQueryRed(QLineEdit* queryBox, bool red) {
     QPalette palette = queryBox->palette();
@@ -33,6 +34,21 @@ void warn(DictionarySearch& search, const QString& text) {
 
 QString noTranslation() {
     return QString(6, u' ');
+}
+
+void repaintPlaces(std::initializer_list<QWidget*> controls) {
+    QWidget* parent = nullptr;
+    QRegion places;
+    for (QWidget* control : controls) {
+        // Controls of one parent are repainted together.
+        if (parent && control->parentWidget() != parent) {
+            parent->repaint(places);
+            places = QRegion();
+        }
+        parent = control->parentWidget();
+        places += control->geometry();
+    }
+    if (parent) parent->repaint(places);
 }
 
 WaitCursor::WaitCursor(QWidget* window) : window_(window) {

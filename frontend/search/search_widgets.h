@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <initializer_list>
+
 struct SearchView;
 class DictionarySearch;
 class QLineEdit;
@@ -22,6 +24,10 @@ void warn(DictionarySearch& search, const QString& text);
 
 // The text the answer holds while no translation is found: six blanks.
 QString noTranslation();
+
+// Repaints at once the places of the controls, shown or just hidden, and nothing else: after a
+// change to these controls alone it shows what a repaint of the whole window would.
+void repaintPlaces(std::initializer_list<QWidget*> controls);
 
 // Shows the wait pointer over a window for its own lifetime.
 class WaitCursor {

@@ -226,6 +226,10 @@ const std::map<QString, Row>& rows() {
         {"options: English",
          {[](Scene&) { Form2::instance().LinguaIta->setChecked(true); }, click("LinguaIng", true),
           [](Scene& s) { return s.main<QLabel>("LabStoria")->text() == "QUERIES (QHL)"; }}},
+        // Selected already: no toggle, yet the click re-captions both windows.
+        {"options: English clicked again",
+         {[](Scene& s) { s.main<QLabel>("LabStoria")->setText("x"); }, click("LinguaIng", true),
+          [](Scene& s) { return s.main<QLabel>("LabStoria")->text() == "QUERIES (QHL)"; }}},
     };
     return table;
 }

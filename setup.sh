@@ -30,7 +30,7 @@ build) ;;
 run) extra=("${sample_packages[@]}") samples=(-DVOCABRIX_SAMPLES=ON) ;;
 test)
     extra=("${package_packages[@]}" "${fuzz_packages[@]}"
-        python3-pyglossary desktop-file-utils appstream)
+        python3-pyglossary desktop-file-utils appstream ccache) # ccache: tools/check_wiring.sh
     samples=(-DVOCABRIX_SAMPLES=ON)
     ;;
 package) extra=("${package_packages[@]}") samples=(-DVOCABRIX_SAMPLES=ON) ;;
@@ -92,6 +92,16 @@ run_ctest() {
         [ "$status" -ne 0 ] && [ "$failures" -eq 0 ] && failed=$((failed + 1))
     fi
     rm -f "$log"
+    return 0
+}
+
+# The random sessions' seed, which ctest does not show for a passing test; with
+# VOCABRIX_SESSION_SEED it replays the session.
+show_session_seed() {
+    local seed
+    seed=$(grep -ho 'seed [0-9]*, [0-9]* actions' "$1/Testing/Temporary/LastTest.log" 2>/dev/null |
+        head -n 1 || true)
+    [ -n "$seed" ] && echo "random_sessions_test in $1: $seed"
     return 0
 }
 
@@ -220,7 +230,9 @@ case "$action" in
 build) ;;
 test)
     run_ctest "$build"
+    show_session_seed "$build"
     sanitizer_tests
+    show_session_seed "$top/build-asan"
     run_stage fuzz_smoke
     run_stage check_package
     echo "tests: $passed passed, $failed failed"

@@ -16,6 +16,7 @@
 #include "bench_dictionary.h"
 #include "child_process.h"
 
+#include "lexscan/exchange_format.h"
 #include "lexscan/exchange_path.h"
 #include "lexscan/line_reader.h"
 #include "lexscan/myfunc.h"
@@ -118,7 +119,8 @@ std::size_t neighbourTotal(const std::string& exchange) {
     std::string line;
     std::size_t total = 0;
     for (int number = 1; std::getline(in, line); ++number)
-        if (number > 4 && !line.empty() && line[0] == '*')
+        if (number > lexscan::requestLineCount && !line.empty() &&
+            line[0] == lexscan::chunkHeaderMark)
             total += std::strtoull(line.c_str() + 1, nullptr, 10);
     return total;
 }

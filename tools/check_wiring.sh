@@ -1,14 +1,20 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Deletes, one at a time, each single-line connect(...) and installEventFilter(...) of the
-# windows' routing, rebuilds the window tests in a scratch copy and runs them: every deletion
-# must make at least one test fail. Prints each deletion with the result and the count.
+# Deletes, one at a time, each connect(...) and installEventFilter(...) statement of the windows'
+# routing, on one line or several, rebuilds the window tests in a scratch copy and runs them:
+# every deletion must make at least one test fail. Prints each deletion with the result and the
+# count. It needs ccache (setup.sh installs it for the test command).
 #   tools/check_wiring.sh [scratch folder]
 # The scratch folder (default: a sibling of the repository, so that ccache finds the same
 # relative paths as in the repository's own build/) keeps its build between runs.
 # TESTS: the ctest regular expression of the tests to run, TARGETS what they need built (the
 # wiring test of both windows unless set).
 set -euo pipefail
+
+if ! command -v ccache >/dev/null; then
+    echo "check_wiring.sh needs ccache: apt-get install ccache" >&2
+    exit 2
+fi
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 scratch=${1:-$(dirname "$repo")/$(basename "$repo")-wiring}
@@ -29,6 +35,21 @@ files=(frontend/window/*.cpp frontend/options/*.cpp frontend/search/search_routi
 find frontend -name '*.whole' -delete
 touch "${files[@]}"
 
+# Each statement of a file as "first,last:text": from the line that calls connect( or
+# installEventFilter( (not behind a comment) to the line where its parentheses close at a ";".
+statements() {
+    awk '
+    !inside && /^[ \t]*[^\/]*(^|[^A-Za-z0-9_])(connect|installEventFilter)\(/ {
+        inside = 1; start = NR; text = ""; depth = 0
+    }
+    inside {
+        t = $0; sub(/^[ \t]+/, "", t)
+        text = text (text == "" ? "" : " ") t
+        depth += gsub(/\(/, "(", t) - gsub(/\)/, ")", t)
+        if (depth <= 0 && $0 ~ /;[ \t]*$/) { print start "," NR ":" text; inside = 0 }
+    }' "$1"
+}
+
 build_and_test() {
     cmake --build build -j2 --target "${targets[@]}" >build/wiring-build.log 2>&1 || return 2
     ctest --test-dir build -R "$tests" >build/wiring-test.log 2>&1 || return 1
@@ -45,10 +66,10 @@ total=0
 caught=0
 for file in "${files[@]}"; do
     case $file in *_test.cpp) continue ;; esac
-    while IFS=: read -r line text; do
+    while IFS=: read -r lines text; do
         total=$((total + 1))
         cp "$file" "$file.whole"
-        sed -i "${line}d" "$file"
+        sed -i "${lines}d" "$file"
         set +e
         build_and_test
         result=$?
@@ -60,8 +81,8 @@ for file in "${files[@]}"; do
         2) verdict="does not build" ;;
         *) verdict="NOT CAUGHT" ;;
         esac
-        printf '%-16s %s:%s %s\n' "$verdict" "$file" "$line" "$(echo "$text" | sed 's/^ *//')"
-    done < <(grep -nE '^\s*[^/]*\b(connect|installEventFilter)\(.*\);\s*$' "$file" || true)
+        printf '%-16s %s:%s %s\n' "$verdict" "$file" "${lines/,/-}" "$text"
+    done < <(statements "$file")
 done
 echo "$caught of $total deletions make a test fail"
 [ "$caught" -eq "$total" ]

@@ -110,7 +110,8 @@ int chunkCount() {
     int chunks = 0;
     while (!file.atEnd()) {
         const QByteArray line = file.readLine();
-        if (++lines > 4 && line.startsWith('*')) ++chunks;
+        if (++lines > lexscan::requestLineCount && line.startsWith(lexscan::chunkHeaderMark))
+            ++chunks;
     }
     return chunks;
 }
@@ -156,20 +157,21 @@ public:
     }
 
     Time wholeSearch(const QString& word) {
-        w_.Parola->setText(word);
+        w_.view().Parola->setText(word);
         return timeMs([&] { w_.Parola_KeyPress(13); });
     }
 
     Figures measure(const QString& word, int runs) {
         std::vector<Time> scans, searches;
-        w_.Parola->setText(QStringLiteral("ZZZ"));
+        w_.view().Parola->setText(QStringLiteral("ZZZ"));
         w_.Parola_KeyPress(13); // the lists of the query before go
         resetPeak();
         for (int i = 0; i < runs; ++i) {
             scans.push_back(scanAlone(word));
             searches.push_back(wholeSearch(word));
         }
-        return {median(scans), median(searches), w_.ListZ->count(), w_.ListY->count(), peakMb()};
+        return {median(scans), median(searches), w_.view().ListZ->count(), w_.view().ListY->count(),
+                peakMb()};
     }
 
     // A page change to the last page of the last search.
@@ -220,7 +222,7 @@ bool benchDictionary(const QString& dictionary, int runs) {
     const int pages = chunkCount();
     const Time page = bench.lastPage(runs, pages);
     if (!prompts.messages.isEmpty() || prompts.endCalls > 0 || haus.nlItems == 0 ||
-        ung.wlItems == 0 || all.nlItems == 0 || window.ListZ->count() == 0) {
+        ung.wlItems == 0 || all.nlItems == 0 || search.view().ListZ->count() == 0) {
         std::fprintf(stderr, "a search did not run through\n");
         return false;
     }
@@ -237,7 +239,7 @@ bool benchDictionary(const QString& dictionary, int runs) {
         "page change to the last page (%d) of \"*\": %.1f ms wall, %.2fx the scan of \"*\"; "
         "%.1f ms CPU, %.2fx (%d NL items)\n",
         pages, page.wall, page.wall / all.scan.wall, page.cpu, page.cpu / all.scan.cpu,
-        window.ListZ->count());
+        search.view().ListZ->count());
     const auto met = [](bool yes) { return yes ? "met" : "missed"; };
     // Wall time, as the user waits it.
     std::printf("targets: whole search <= 1.2x the scan: HAUS %s, UNG %s, * %s; page change "

@@ -111,20 +111,20 @@ private slots:
         Window w;
         w.choose(file.isEmpty() ? writeBytes(dicts_, "bad.txt", content) : file);
         w.search("casa");
-        QCOMPARE(items(w->ListZ), nl);
-        QCOMPARE(w->Risposta->toPlainText(), answer);
-        QCOMPARE(isQueryRed(w->Parola), red);
+        QCOMPARE(items(w->view().ListZ), nl);
+        QCOMPARE(w->view().Risposta->toPlainText(), answer);
+        QCOMPARE(isQueryRed(w->view().Parola), red);
         QVERIFY(w.prompts.messages.isEmpty());
         QCOMPARE(w.prompts.endCalls, 0);
         if (clickedRow < 0) return;
-        doubleClick(w->ListZ, clickedRow);
+        doubleClick(w->view().ListZ, clickedRow);
         if (then == "too long") {
             QCOMPARE(w.prompts.messages.size(), 1);
             QVERIFY(w.prompts.messages.first().text.contains("32767"));
-            QCOMPARE(w->Parola->text(), QString("CASA")); // nothing was searched
-            QCOMPARE(items(w->ListZ), nl);
+            QCOMPARE(w->view().Parola->text(), QString("CASA")); // nothing was searched
+            QCOMPARE(items(w->view().ListZ), nl);
         } else {
-            QCOMPARE(w->Risposta->toPlainText(), then);
+            QCOMPARE(w->view().Risposta->toPlainText(), then);
             QVERIFY(w.prompts.messages.isEmpty());
         }
     }
@@ -152,8 +152,8 @@ private slots:
         w.search("*");
         QVERIFY(w.prompts.messages.isEmpty());
         QCOMPARE(w.prompts.endCalls, 0);
-        QVERIFY(w->ListZ->count() > 10);
-        for (const QString& item : items(w->ListZ))
+        QVERIFY(w->view().ListZ->count() > 10);
+        for (const QString& item : items(w->view().ListZ))
             QVERIFY(item.size() <= longestListItem + 1);
     }
 
@@ -219,7 +219,7 @@ private slots:
         Window w;
         if (change) {
             w.choose(good);
-            w->Sbianca->click(); // the standing pin shows
+            w->view().Sbianca->click(); // the standing pin shows
         }
         if (oldPipe) {
             path = good;
@@ -231,18 +231,18 @@ private slots:
         QCOMPARE(w.prompts.messages.size(), 1);
         QVERIFY(w.prompts.messages.first().text.contains(path));
         QCOMPARE(w->DictPath, kept ? good : QString());
-        QCOMPARE(w->mOpen->isEnabled(), !kept);
+        QCOMPARE(w->view().mOpen->isEnabled(), !kept);
         if (!kept) {
-            QVERIFY(!w->mChange->isEnabled() && !w->Parola->isEnabled());
+            QVERIFY(!w->view().mChange->isEnabled() && !w->view().Parola->isEnabled());
             // Back to the start: nothing is shown that could not be used.
             for (const char* name :
                  {"Sbianca", "Puntina", "PuntinaOK", "CmdBack", "CmdForw", "CmdPagP", "CmdPagN"})
                 QVERIFY2(w.widget()->findChild<QWidget*>(name)->isHidden(), name);
-            QVERIFY(!w->Sbianca->isChecked());
+            QVERIFY(!w->view().Sbianca->isChecked());
             return;
         }
         w.search("casa");
-        QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("house, home"));
     }
 };
 

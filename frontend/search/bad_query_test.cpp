@@ -77,11 +77,11 @@ private slots:
         Window w;
         w.choose(dict_);
         w.search("gatto");
-        w->Parola->setText(pasted);
-        w->CmdVai->click();
-        QCOMPARE(w->Parola->text(), queryWord);
-        QCOMPARE(w->Risposta->toPlainText(), answer);
-        QCOMPARE(isQueryRed(w->Parola), answer == QString(6, ' '));
+        w->view().Parola->setText(pasted);
+        w->view().CmdVai->click();
+        QCOMPARE(w->view().Parola->text(), queryWord);
+        QCOMPARE(w->view().Risposta->toPlainText(), answer);
+        QCOMPARE(isQueryRed(w->view().Parola), answer == QString(6, ' '));
         QVERIFY(w.prompts.messages.isEmpty());
         QCOMPARE(QString::fromUtf8(requestLine(1)), queryWord);
     }
@@ -92,11 +92,11 @@ private slots:
         Window w;
         w.choose(writeDictionary(dicts_, "sorted.txt", sorted));
         w.search("casa");
-        const int row = items(w->ListZ).indexOf("CA\tSA");
+        const int row = items(w->view().ListZ).indexOf("CA\tSA");
         QVERIFY(row >= 0);
-        doubleClick(w->ListZ, row);
-        QCOMPARE(w->Parola->text(), QString("CA\tSA"));
-        QCOMPARE(w->Risposta->toPlainText(), QString("tab"));
+        doubleClick(w->view().ListZ, row);
+        QCOMPARE(w->view().Parola->text(), QString("CA\tSA"));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("tab"));
     }
 
     // "??" and "?A" are what a stand-in for each unwritable character would find.
@@ -118,14 +118,14 @@ private slots:
         w.choose(writeDictionary(dicts_, "stand-ins.txt", entries, encoding));
         w.search("café");
         const QByteArray exchange = exchangeBytes();
-        w->Parola->setText(typed);
+        w->view().Parola->setText(typed);
         w.pressEnter();
-        QCOMPARE(w->Parola->text(), queryWord);
-        QCOMPARE(w->Risposta->toPlainText(), QString(6, ' '));
-        QVERIFY(isQueryRed(w->Parola));
-        QCOMPARE(w->ListZ->count() + w->ListY->count(), 0);
-        QCOMPARE(w->Sbianca->text(), QString("Keep current NL (0) and WL (0)"));
-        QCOMPARE(items(w->Storia), (QStringList{"CAFÉ", queryWord}));
+        QCOMPARE(w->view().Parola->text(), queryWord);
+        QCOMPARE(w->view().Risposta->toPlainText(), QString(6, ' '));
+        QVERIFY(isQueryRed(w->view().Parola));
+        QCOMPARE(w->view().ListZ->count() + w->view().ListY->count(), 0);
+        QCOMPARE(w->view().Sbianca->text(), QString("Keep current NL (0) and WL (0)"));
+        QCOMPARE(items(w->view().Storia), (QStringList{"CAFÉ", queryWord}));
         QCOMPARE(exchangeBytes(), exchange); // the scanner was not asked
         QVERIFY(w.prompts.messages.isEmpty());
     }

@@ -31,7 +31,7 @@ OpenDialogAnswer ShowOpenDialog(DictionarySearch& search, const QStringList& fil
     request.title = texts::openDialogTitle();
     request.filters = filters;
     request.startFolder = search.session().LastFolder;
-    return search.prompts().chooseFile(search.window, request);
+    return search.prompts().chooseFile(search.view().window, request);
 }
 
 const QStringList dictionaryFilters = {QStringLiteral("Dictionary files (*.txt)"),
@@ -60,7 +60,7 @@ QString checkedChoice(DictionarySearch& w, const QString& path, TextEncoding* en
 } // namespace
 
 void DictionarySearch::OpenDictionary() {
-    mOpen->setEnabled(false);
+    view_.mOpen->setEnabled(false);
     SearchSession& s = session();
     if (s.LastFolder.isEmpty()) s.LastFolder = QDir::currentPath();
     const OpenDialogAnswer answer = ShowOpenDialog(*this, dictionaryFilters);
@@ -75,42 +75,44 @@ void DictionarySearch::OpenDictionary() {
         // Nothing usable is chosen: back to the state before the first choice.
         DictPath.clear();
         DictFileName.clear();
-        nomepurobreve->setText(QStringLiteral("-"));
-        LabIng->setText(texts::queryCaption(settings::italian(), nomepurobreve->text()));
-        Sbianca->setChecked(false);
-        for (QWidget* control : std::initializer_list<QWidget*>{Sbianca, Puntina, PuntinaOK,
-                                                                CmdBack, CmdForw, CmdPagP, CmdPagN})
+        view_.nomepurobreve->setText(QStringLiteral("-"));
+        view_.LabIng->setText(
+            texts::queryCaption(settings::italian(), view_.nomepurobreve->text()));
+        view_.Sbianca->setChecked(false);
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 view_.Sbianca, view_.Puntina, view_.PuntinaOK, view_.CmdBack, view_.CmdForw,
+                 view_.CmdPagP, view_.CmdPagN})
             control->hide();
-        mChange->setEnabled(false);
-        mOpen->setEnabled(true);
+        view_.mChange->setEnabled(false);
+        view_.mOpen->setEnabled(true);
         return;
     }
     DictPath = chosen;
     s.encoding = encoding;
 
     DictFileName = fileNamePart(DictPath);
-    if (const auto name = shortNameOf(DictFileName)) nomepurobreve->setText(*name);
-    LabIng->setText(texts::queryCaption(settings::italian(), nomepurobreve->text()));
-    mChange->setEnabled(false);
-    window->repaint();
+    if (const auto name = shortNameOf(DictFileName)) view_.nomepurobreve->setText(*name);
+    view_.LabIng->setText(texts::queryCaption(settings::italian(), view_.nomepurobreve->text()));
+    view_.mChange->setEnabled(false);
+    view_.window->repaint();
 
-    Sbianca->setChecked(false);
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{CmdVai, CmdClear, Parola, Risposta, Storia, ListY})
+    view_.Sbianca->setChecked(false);
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             view_.CmdVai, view_.CmdClear, view_.Parola, view_.Risposta, view_.Storia, view_.ListY})
         control->setEnabled(true);
-    ListY->unsetCursor();
-    ListZ->setEnabled(settings::nlOn());
-    CmdBack->show();
-    CmdForw->show();
-    CmdBack->setEnabled(false);
-    CmdForw->setEnabled(false);
-    refreshKeepCaption(*this);
-    Sbianca->show();
-    Sbianca->setEnabled(true);
-    Puntina->show();
-    mChange->setEnabled(true);
+    view_.ListY->unsetCursor();
+    view_.ListZ->setEnabled(settings::nlOn());
+    view_.CmdBack->show();
+    view_.CmdForw->show();
+    view_.CmdBack->setEnabled(false);
+    view_.CmdForw->setEnabled(false);
+    refreshKeepCaption(view_);
+    view_.Sbianca->show();
+    view_.Sbianca->setEnabled(true);
+    view_.Puntina->show();
+    view_.mChange->setEnabled(true);
     // Typing goes to the query box at once, not to whatever held the focus (EXIT at start).
-    Parola->setFocus();
+    view_.Parola->setFocus();
 }
 
 void DictionarySearch::mOpen_Click() {
@@ -120,27 +122,29 @@ void DictionarySearch::mOpen_Click() {
 
 void DictionarySearch::mChange_Click() {
     if (session().busy()) return;
-    Parola->clear();
-    Risposta->setPlainText(QString());
-    for (QWidget* control : std::initializer_list<QWidget*>{Parola, Risposta, CmdVai, CmdClear})
+    view_.Parola->clear();
+    view_.Risposta->setPlainText(QString());
+    for (QWidget* control : std::initializer_list<QWidget*>{view_.Parola, view_.Risposta,
+                                                            view_.CmdVai, view_.CmdClear})
         control->setEnabled(false);
-    Storia->clear();
-    Storia->setEnabled(false);
-    ListZ->clear();
-    ListZ->setEnabled(false);
-    CmdPagP->hide();
-    CmdPagN->hide();
-    ListY->clear();
-    ListY->setEnabled(false);
-    ListY->unsetCursor();
-    CmdBack->setEnabled(false);
-    CmdForw->setEnabled(false);
-    Sbianca->setEnabled(false);
-    OmbraRisp->setText(noTranslation());
+    view_.Storia->clear();
+    view_.Storia->setEnabled(false);
+    view_.ListZ->clear();
+    view_.ListZ->setEnabled(false);
+    view_.CmdPagP->hide();
+    view_.CmdPagN->hide();
+    view_.ListY->clear();
+    view_.ListY->setEnabled(false);
+    view_.ListY->unsetCursor();
+    view_.CmdBack->setEnabled(false);
+    view_.CmdForw->setEnabled(false);
+    view_.Sbianca->setEnabled(false);
+    view_.OmbraRisp->setText(noTranslation());
 
     OpenDictionary();
 
     // Without a dictionary a search could only fail.
-    for (QWidget* control : std::initializer_list<QWidget*>{Parola, Risposta, CmdVai, CmdClear})
+    for (QWidget* control : std::initializer_list<QWidget*>{view_.Parola, view_.Risposta,
+                                                            view_.CmdVai, view_.CmdClear})
         control->setEnabled(!DictPath.isEmpty());
 }

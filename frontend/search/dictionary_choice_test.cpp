@@ -18,18 +18,20 @@ namespace {
 
 // The window's searching state after a choice.
 void checkSearchingState(Window& w, bool nl) {
-    QVERIFY(!w->mOpen->isEnabled());
-    QVERIFY(w->mChange->isEnabled());
-    for (QWidget* control : {static_cast<QWidget*>(w->CmdVai), static_cast<QWidget*>(w->CmdClear),
-                             static_cast<QWidget*>(w->Parola), static_cast<QWidget*>(w->Risposta),
-                             static_cast<QWidget*>(w->Storia), static_cast<QWidget*>(w->ListY)})
+    QVERIFY(!w->view().mOpen->isEnabled());
+    QVERIFY(w->view().mChange->isEnabled());
+    for (QWidget* control :
+         {static_cast<QWidget*>(w->view().CmdVai), static_cast<QWidget*>(w->view().CmdClear),
+          static_cast<QWidget*>(w->view().Parola), static_cast<QWidget*>(w->view().Risposta),
+          static_cast<QWidget*>(w->view().Storia), static_cast<QWidget*>(w->view().ListY)})
         QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
-    QCOMPARE(w->ListZ->isEnabled(), nl);
-    QVERIFY(!w->CmdBack->isHidden() && !w->CmdBack->isEnabled());
-    QVERIFY(!w->CmdForw->isHidden() && !w->CmdForw->isEnabled());
-    QVERIFY(!w->Sbianca->isHidden() && w->Sbianca->isEnabled() && !w->Sbianca->isChecked());
-    QVERIFY(!w->Puntina->isHidden() && w->PuntinaOK->isHidden());
-    QCOMPARE(w.widget()->focusWidget(), w->Parola); // typing goes to the query box
+    QCOMPARE(w->view().ListZ->isEnabled(), nl);
+    QVERIFY(!w->view().CmdBack->isHidden() && !w->view().CmdBack->isEnabled());
+    QVERIFY(!w->view().CmdForw->isHidden() && !w->view().CmdForw->isEnabled());
+    QVERIFY(!w->view().Sbianca->isHidden() && w->view().Sbianca->isEnabled() &&
+            !w->view().Sbianca->isChecked());
+    QVERIFY(!w->view().Puntina->isHidden() && w->view().PuntinaOK->isHidden());
+    QCOMPARE(w.widget()->focusWidget(), w->view().Parola); // typing goes to the query box
 }
 
 } // namespace
@@ -75,9 +77,9 @@ private slots:
         w.choose(path);
         QCOMPARE(w->DictPath, path);
         QCOMPARE(w->DictFileName, fileName);
-        QCOMPARE(w->nomepurobreve->text(), shortName);
-        QCOMPARE(w->LabIng->text(), caption);
-        QCOMPARE(w->Sbianca->text(), keepCaption);
+        QCOMPARE(w->view().nomepurobreve->text(), shortName);
+        QCOMPARE(w->view().LabIng->text(), caption);
+        QCOMPARE(w->view().Sbianca->text(), keepCaption);
         checkSearchingState(w, nl);
     }
 
@@ -96,14 +98,14 @@ private slots:
     void cancelledFirstChoice() {
         Window w;
         w.choose(QString());
-        QVERIFY(w->mOpen->isEnabled() && !w->mChange->isEnabled());
+        QVERIFY(w->view().mOpen->isEnabled() && !w->view().mChange->isEnabled());
         QVERIFY(w->DictPath.isEmpty());
-        QVERIFY(!w->Parola->isEnabled() && w->Sbianca->isHidden());
+        QVERIFY(!w->view().Parola->isEnabled() && w->view().Sbianca->isHidden());
         w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
         checkSearchingState(w, true);
         if (QTest::currentTestFailed()) return;
         w.choose(writeDictionary(dicts_, "lessico.dat", italianEntries()));
-        QCOMPARE(w->nomepurobreve->text(), QString("it")); // no ".txt": the short name stays
+        QCOMPARE(w->view().nomepurobreve->text(), QString("it")); // no ".txt": the short name stays
     }
 
     void changeEmptiesEverything_data() {
@@ -121,19 +123,20 @@ private slots:
         w.choose(first);
         w.search("casa");
         w.search("perché");
-        w->Sbianca->click();
+        w->view().Sbianca->click();
         w.choose(cancelled ? QString() : second);
         QCOMPARE(w->DictPath, cancelled ? first : second);
-        QCOMPARE(w->nomepurobreve->text(), cancelled ? "it" : "latin");
-        QCOMPARE(w->Parola->text(), QString());
-        QCOMPARE(w->Risposta->toPlainText(), QString());
-        QCOMPARE(w->Storia->count() + w->ListZ->count() + w->ListY->count(), 0);
-        QCOMPARE(w->Sbianca->text(), QString("Keep current NL (0) and WL (0)"));
+        QCOMPARE(w->view().nomepurobreve->text(), cancelled ? "it" : "latin");
+        QCOMPARE(w->view().Parola->text(), QString());
+        QCOMPARE(w->view().Risposta->toPlainText(), QString());
+        QCOMPARE(w->view().Storia->count() + w->view().ListZ->count() + w->view().ListY->count(),
+                 0);
+        QCOMPARE(w->view().Sbianca->text(), QString("Keep current NL (0) and WL (0)"));
         checkSearchingState(w, true);
         if (QTest::currentTestFailed()) return;
         w.search("perché");
-        QCOMPARE(w->Risposta->toPlainText(), QString("why, because"));
-        QCOMPARE(items(w->ListZ), QStringList{"PERCHÉ"});
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("why, because"));
+        QCOMPARE(items(w->view().ListZ), QStringList{"PERCHÉ"});
     }
 
     void pathWithALineBreakIsRefused() {
@@ -141,7 +144,7 @@ private slots:
         Window w;
         w.choose(dicts_.filePath("bad\nname.txt"));
         QCOMPARE(w.prompts.messages.size(), 1);
-        QVERIFY(w->mOpen->isEnabled());
+        QVERIFY(w->view().mOpen->isEnabled());
         QVERIFY(w->DictPath.isEmpty());
         w.choose(good);
         w.choose(dicts_.filePath("bad\rname.txt"));

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 DictionarySearch::DictionarySearch(const SearchView& view, SearchHost& host, QObject* parent)
-    : QObject(parent), SearchView(view), host_(host), session_(std::make_unique<SearchSession>()) {
+    : QObject(parent), view_(view), host_(host), session_(std::make_unique<SearchSession>()) {
     setObjectName(QStringLiteral("search"));
 }
 
@@ -24,11 +24,11 @@ UserPrompts& DictionarySearch::prompts() {
 }
 
 bool DictionarySearch::emptyListsUnlessKept(PageButtons hidden) {
-    if (Sbianca->isChecked()) return false;
-    ListZ->clear();
+    if (view_.Sbianca->isChecked()) return false;
+    view_.ListZ->clear();
     // A recalled word leaves the previous-page button as it is.
-    if (hidden == PageButtons::Both) CmdPagP->hide();
-    CmdPagN->hide();
-    ListY->clear();
+    if (hidden == PageButtons::Both) view_.CmdPagP->hide();
+    view_.CmdPagN->hide();
+    view_.ListY->clear();
     return true;
 }

@@ -123,8 +123,8 @@ private slots:
         QVERIFY2(w.prompts.messages.first().text.contains(told),
                  qPrintable(w.prompts.messages.first().text));
         QCOMPARE(w.prompts.endCalls, 0);
-        QCOMPARE(w->ListZ->count(), 0);
-        QCOMPARE(w->Risposta->toPlainText(), QString());
+        QCOMPARE(w->view().ListZ->count(), 0);
+        QCOMPARE(w->view().Risposta->toPlainText(), QString());
         QVERIFY(!w->session().busy());
         QCOMPARE(w.widget()->cursor().shape(), Qt::ArrowCursor);
         QFile kept(target);
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(kept.readAll(), QByteArray("keep"));
         QVERIFY(!QFile::exists(dicts_.filePath("zzz.log")));
         w.search("casa");
-        QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("house, home"));
     }
 
     // The disk fills while the scanner appends: a failed scan, reported as the scanner's failure.
@@ -198,20 +198,20 @@ private slots:
             QVERIFY(writeFile(exchange, results));
             QVERIFY(::chown(name.constData(), 65534, 65534) == 0);
         }
-        w->CmdPagN->click();
+        w->view().CmdPagN->click();
         QCOMPARE(w.prompts.messages.size(), 1);
         QVERIFY2(w.prompts.messages.first().text.contains(told),
                  qPrintable(w.prompts.messages.first().text));
         QCOMPARE(w.prompts.endCalls, 0);
-        QCOMPARE(w->ListZ->count(), 0);
-        QVERIFY(!w->ListZ->isHidden());
-        QVERIFY(w->CmdPagN->isHidden() && w->CmdPagP->isHidden());
-        QCOMPARE(items(w->ListY), QStringList{"AHOY"});
-        QCOMPARE(w->Sbianca->text(), QString("Keep current NL (0) and WL (1)"));
+        QCOMPARE(w->view().ListZ->count(), 0);
+        QVERIFY(!w->view().ListZ->isHidden());
+        QVERIFY(w->view().CmdPagN->isHidden() && w->view().CmdPagP->isHidden());
+        QCOMPARE(items(w->view().ListY), QStringList{"AHOY"});
+        QCOMPARE(w->view().Sbianca->text(), QString("Keep current NL (0) and WL (1)"));
         QVERIFY(!w->session().busy());
         QFile::remove(exchange);
         w.search("ho"); // a new search works again
-        QCOMPARE(w->ListZ->count(), 32000);
+        QCOMPARE(w->view().ListZ->count(), 32000);
     }
 
     // Two copies share the file: a search in one makes the other's pages its own no more.
@@ -223,14 +223,14 @@ private slots:
         second.choose(dict_);
         first.search("ho");
         second.search("casa");
-        first->CmdPagN->click();
+        first->view().CmdPagN->click();
         QCOMPARE(first.prompts.messages.size(), 1);
         QVERIFY(first.prompts.messages.first().text.startsWith("Another search has replaced"));
-        QCOMPARE(first->ListZ->count(), 0);
-        QCOMPARE(items(second->ListZ), (QStringList{"CASA", "CASA VERDE", "CASALE"}));
+        QCOMPARE(first->view().ListZ->count(), 0);
+        QCOMPARE(items(second->view().ListZ), (QStringList{"CASA", "CASA VERDE", "CASALE"}));
         first.search("ho");
-        first->CmdPagN->click();
-        QCOMPARE(first->ListZ->count(), 8000);
+        first->view().CmdPagN->click();
+        QCOMPARE(first->view().ListZ->count(), 8000);
     }
 
     // The other copy searches while this one still reads its results back.
@@ -245,10 +245,10 @@ private slots:
         first.search("*");
         QCOMPARE(first.prompts.messages.size(), 1);
         QVERIFY(first.prompts.messages.first().text.startsWith("Un'altra ricerca"));
-        QCOMPARE(first->ListZ->count() + first->ListY->count(), 0);
-        QVERIFY(first->CmdPagN->isHidden());
+        QCOMPARE(first->view().ListZ->count() + first->view().ListY->count(), 0);
+        QVERIFY(first->view().CmdPagN->isHidden());
         QVERIFY(!first->session().busy());
-        QCOMPARE(second->Risposta->toPlainText(), QString("house, home"));
+        QCOMPARE(second->view().Risposta->toPlainText(), QString("house, home"));
         QVERIFY(second.prompts.messages.isEmpty());
     }
 };

@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include <lexscan/exchange_format.h>
 #include <lexscan/exchange_path.h>
 
 #include <cerrno>
@@ -19,12 +20,12 @@ QString withoutLineBreaks(QString text) {
 }
 
 QByteArray requestBytes(const SearchRequest& request, TextEncoding encoding) {
+    const QByteArray end = QByteArray::fromStdString(std::string(lexscan::lineEnd));
     QByteArray bytes;
-    bytes += QFile::encodeName(request.dictPath) + "\r\n";
-    bytes += encodeText(request.queryWord, encoding) + "\r\n";
-    bytes += encodeText(request.root, encoding) + "\r\n";
-    bytes += static_cast<char>(request.mode);
-    bytes += "\r\n";
+    for (const QByteArray& line :
+         {QFile::encodeName(request.dictPath), encodeText(request.queryWord, encoding),
+          encodeText(request.root, encoding), QByteArray(1, static_cast<char>(request.mode))})
+        bytes += line + end;
     return bytes;
 }
 

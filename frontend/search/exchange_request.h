@@ -12,7 +12,7 @@ struct SearchRequest {
     QString dictPath;  // written as the file system's bytes of the path
     QString queryWord; // upper-cased and trimmed; written in the dictionary's encoding
     QString root;
-    SearchMode mode = SearchMode::Both;
+    SearchMode mode = SearchMode::NeighboursAndWhereinto;
 };
 
 // A line break inside a request value would split the request's lines.

@@ -20,7 +20,7 @@ private slots:
         QTest::addColumn<QByteArray>("expected"); // empty: refused
         QTest::newRow("plain") << "/d/en_it.txt"
                                << "HOUSE"
-                               << "HO" << SearchMode::Both << TextEncoding::Utf8
+                               << "HO" << SearchMode::NeighboursAndWhereinto << TextEncoding::Utf8
                                << QByteArray("/d/en_it.txt\r\nHOUSE\r\nHO\r\n3\r\n");
         // The path goes out as the file system's bytes, the words in the dictionary's encoding.
         QTest::newRow("latin1 dictionary in an accented folder")
@@ -36,11 +36,11 @@ private slots:
         QTest::newRow("LF in the path")
             << "/d/a\nb.txt"
             << "HOUSE"
-            << "HO" << SearchMode::Both << TextEncoding::Utf8 << QByteArray();
+            << "HO" << SearchMode::NeighboursAndWhereinto << TextEncoding::Utf8 << QByteArray();
         QTest::newRow("CR in the word")
             << "/d/a.txt"
             << "HOU\rSE"
-            << "HO" << SearchMode::Both << TextEncoding::Utf8 << QByteArray();
+            << "HO" << SearchMode::NeighboursAndWhereinto << TextEncoding::Utf8 << QByteArray();
         // A stand-in '?' would search another word.
         QTest::newRow("word without Windows-1252 bytes")
             << "/d/a.txt"

@@ -19,20 +19,20 @@ void recall(DictionarySearch& w) {
     w.HistoryFlag = DictionarySearch::HistoryIdle;
     w.ApplyHistoryEnabling();
     w.emptyListsUnlessKept(DictionarySearch::PageButtons::NextOnly);
-    w.Risposta->setPlainText(QString());
-    setQueryRed(w.Parola, false);
+    w.view().Risposta->setPlainText(QString());
+    setQueryRed(w.view().Parola, false);
 }
 
 // Back (-1) or Forward (+1): moves the cursor and recalls that entry.
 void step(DictionarySearch& w, int by) {
-    const int target = w.Storia->currentRow() + by;
-    if (target < 0 || target >= w.Storia->count()) {
+    const int target = w.view().Storia->currentRow() + by;
+    if (target < 0 || target >= w.view().Storia->count()) {
         w.ApplyHistoryEnabling();
         return;
     }
     w.HistoryFlag = DictionarySearch::HistoryMovedByCode;
-    w.Storia->setCurrentRow(target);
-    w.Parola->setText(w.Storia->item(target)->text());
+    w.view().Storia->setCurrentRow(target);
+    w.view().Parola->setText(w.view().Storia->item(target)->text());
     recall(w);
 }
 
@@ -40,13 +40,13 @@ void step(DictionarySearch& w, int by) {
 
 void DictionarySearch::RecordHistory() {
     if (HistoryFlag == HistoryRecord) {
-        const QString queryWord = Parola->text();
+        const QString queryWord = view_.Parola->text();
         bool known = false;
-        for (int i = 0; i < Storia->count() && !known; ++i)
-            known = trimmedBlanks(Storia->item(i)->text()) == queryWord;
+        for (int i = 0; i < view_.Storia->count() && !known; ++i)
+            known = trimmedBlanks(view_.Storia->item(i)->text()) == queryWord;
         if (!known) {
-            Storia->addItem(queryWord);
-            Storia->setCurrentRow(Storia->count() - 1);
+            view_.Storia->addItem(queryWord);
+            view_.Storia->setCurrentRow(view_.Storia->count() - 1);
         }
         HistoryFlag = HistoryIdle;
     }
@@ -54,9 +54,9 @@ void DictionarySearch::RecordHistory() {
 }
 
 void DictionarySearch::ApplyHistoryEnabling() {
-    const int cursor = Storia->currentRow();
-    CmdBack->setEnabled(cursor > 0);
-    CmdForw->setEnabled(cursor < Storia->count() - 1);
+    const int cursor = view_.Storia->currentRow();
+    view_.CmdBack->setEnabled(cursor > 0);
+    view_.CmdForw->setEnabled(cursor < view_.Storia->count() - 1);
 }
 
 void DictionarySearch::Storia_Click() {
@@ -66,22 +66,22 @@ void DictionarySearch::Storia_Click() {
         ApplyHistoryEnabling();
         return;
     }
-    const QListWidgetItem* entry = Storia->currentItem();
+    const QListWidgetItem* entry = view_.Storia->currentItem();
     if (!entry) return; // the history was emptied
-    Parola->setText(entry->text());
+    view_.Parola->setText(entry->text());
     recall(*this);
 }
 
 void DictionarySearch::Storia_DblClick() {
     if (HistoryFlag == HistoryMovedByCode || session().busy()) return;
-    const QListWidgetItem* entry = Storia->currentItem();
+    const QListWidgetItem* entry = view_.Storia->currentItem();
     if (!entry) return;
-    Parola->setText(entry->text());
+    view_.Parola->setText(entry->text());
     HistoryFlag = HistoryIdle;
     ApplyHistoryEnabling();
     emptyListsUnlessKept(PageButtons::Both);
-    Risposta->setPlainText(QString());
-    setQueryRed(Parola, false);
+    view_.Risposta->setPlainText(QString());
+    setQueryRed(view_.Parola, false);
     DoSearch();
 }
 

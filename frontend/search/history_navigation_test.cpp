@@ -18,7 +18,7 @@ class HistoryNavigationTest : public QObject {
     QString dict_;
 
     static bool buttonsAre(Window& w, bool back, bool forward) {
-        return w->CmdBack->isEnabled() == back && w->CmdForw->isEnabled() == forward;
+        return w->view().CmdBack->isEnabled() == back && w->view().CmdForw->isEnabled() == forward;
     }
 
 private slots:
@@ -34,43 +34,43 @@ private slots:
         QVERIFY(buttonsAre(w, false, false));
         for (const char* word : {"casa", "cane", "gatto"})
             w.search(word);
-        QCOMPARE(items(w->Storia), (QStringList{"CASA", "CANE", "GATTO"}));
-        QCOMPARE(w->Storia->currentRow(), 2);
+        QCOMPARE(items(w->view().Storia), (QStringList{"CASA", "CANE", "GATTO"}));
+        QCOMPARE(w->view().Storia->currentRow(), 2);
         QVERIFY(buttonsAre(w, true, false));
 
-        w->CmdPagN->show(); // as on a long NL's first page
-        w->CmdPagP->show();
-        w->CmdBack->click();
-        QCOMPARE(w->Parola->text(), QString("CANE"));
-        QCOMPARE(w->Risposta->toPlainText(), QString());
-        QCOMPARE(w->ListZ->count() + w->ListY->count(), 0);
-        QVERIFY(w->CmdPagN->isHidden() && !w->CmdPagP->isHidden());
+        w->view().CmdPagN->show(); // as on a long NL's first page
+        w->view().CmdPagP->show();
+        w->view().CmdBack->click();
+        QCOMPARE(w->view().Parola->text(), QString("CANE"));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString());
+        QCOMPARE(w->view().ListZ->count() + w->view().ListY->count(), 0);
+        QVERIFY(w->view().CmdPagN->isHidden() && !w->view().CmdPagP->isHidden());
         QVERIFY(buttonsAre(w, true, true));
 
-        w->CmdBack->click();
-        QCOMPARE(w->Parola->text(), QString("CASA"));
-        QCOMPARE(w->Storia->currentRow(), 0);
+        w->view().CmdBack->click();
+        QCOMPARE(w->view().Parola->text(), QString("CASA"));
+        QCOMPARE(w->view().Storia->currentRow(), 0);
         QVERIFY(buttonsAre(w, false, true));
 
         w.pressEnter();
-        QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
-        QCOMPARE(w->Storia->count(), 3);
-        QCOMPARE(w->Storia->currentRow(), 0);
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("house, home"));
+        QCOMPARE(w->view().Storia->count(), 3);
+        QCOMPARE(w->view().Storia->currentRow(), 0);
         QVERIFY(buttonsAre(w, false, true));
 
         w.search("topo");
-        QCOMPARE(items(w->Storia), (QStringList{"CASA", "CANE", "GATTO", "TOPO"}));
-        QCOMPARE(w->Storia->currentRow(), 3);
+        QCOMPARE(items(w->view().Storia), (QStringList{"CASA", "CANE", "GATTO", "TOPO"}));
+        QCOMPARE(w->view().Storia->currentRow(), 3);
         QVERIFY(buttonsAre(w, true, false));
 
         // FIND on a recalled word searches it without recording it again.
-        w->CmdBack->click();
-        w->CmdVai->click();
-        QCOMPARE(w->Risposta->toPlainText(), QString("cat"));
-        QCOMPARE(w->Storia->count(), 4);
-        QCOMPARE(w->Storia->currentRow(), 2);
-        w->CmdForw->click();
-        QCOMPARE(w->Parola->text(), QString("TOPO"));
+        w->view().CmdBack->click();
+        w->view().CmdVai->click();
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("cat"));
+        QCOMPARE(w->view().Storia->count(), 4);
+        QCOMPARE(w->view().Storia->currentRow(), 2);
+        w->view().CmdForw->click();
+        QCOMPARE(w->view().Parola->text(), QString("TOPO"));
         QVERIFY(buttonsAre(w, true, false));
     }
 
@@ -101,12 +101,12 @@ private slots:
         QFETCH(int, cursor);
         Window w;
         w.choose(dict_);
-        w->Storia->addItems(stored);
-        w->Storia->setCurrentRow(int(stored.size()) - 1);
+        w->view().Storia->addItems(stored);
+        w->view().Storia->setCurrentRow(int(stored.size()) - 1);
         for (const QString& word : typed)
             w.search(word);
-        QCOMPARE(items(w->Storia), history);
-        QCOMPARE(w->Storia->currentRow(), cursor);
+        QCOMPARE(items(w->view().Storia), history);
+        QCOMPARE(w->view().Storia->currentRow(), cursor);
         QVERIFY(buttonsAre(w, cursor > 0, cursor < history.size() - 1));
     }
 
@@ -121,16 +121,16 @@ private slots:
         w.choose(dict_);
         w.search("gatto");
         w.search("casa");
-        w->Sbianca->setChecked(keep);
-        w->CmdPagP->show(); // as after a page change
+        w->view().Sbianca->setChecked(keep);
+        w->view().CmdPagP->show(); // as after a page change
         const QByteArray exchange = exchangeBytes();
-        const QRect rect = w->Storia->visualItemRect(w->Storia->item(0));
-        QTest::mouseClick(w->Storia->viewport(), Qt::LeftButton, {}, rect.center());
-        QCOMPARE(w->Parola->text(), QString("GATTO"));
-        QCOMPARE(w->Risposta->toPlainText(), QString());
-        QCOMPARE(w->ListZ->count(), keep ? 5 : 0);
-        QCOMPARE(w->ListY->count(), keep ? 1 : 0);
-        QVERIFY(!w->CmdPagP->isHidden());
+        const QRect rect = w->view().Storia->visualItemRect(w->view().Storia->item(0));
+        QTest::mouseClick(w->view().Storia->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(w->view().Parola->text(), QString("GATTO"));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString());
+        QCOMPARE(w->view().ListZ->count(), keep ? 5 : 0);
+        QCOMPARE(w->view().ListY->count(), keep ? 1 : 0);
+        QVERIFY(!w->view().CmdPagP->isHidden());
         QCOMPARE(exchangeBytes(), exchange); // no search
         QVERIFY(buttonsAre(w, false, true));
     }
@@ -141,12 +141,12 @@ private slots:
         w.search("gatto");
         w.search("cascata");
         w.search("cane");
-        doubleClick(w->Storia, 1);
-        QCOMPARE(w->Parola->text(), QString("CASCATA"));
-        QCOMPARE(w->Risposta->toPlainText(), QString("waterfall"));
-        QCOMPARE(items(w->Storia), (QStringList{"GATTO", "CASCATA", "CANE"}));
-        QCOMPARE(w->Storia->currentRow(), 1);
-        QCOMPARE(w->ListZ->text(w->ListZ->currentRow()), QString("CASCATA"));
+        doubleClick(w->view().Storia, 1);
+        QCOMPARE(w->view().Parola->text(), QString("CASCATA"));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("waterfall"));
+        QCOMPARE(items(w->view().Storia), (QStringList{"GATTO", "CASCATA", "CANE"}));
+        QCOMPARE(w->view().Storia->currentRow(), 1);
+        QCOMPARE(w->view().ListZ->text(w->view().ListZ->currentRow()), QString("CASCATA"));
     }
 
     void keepsRecordingPastTheIndexLimit() {
@@ -155,15 +155,15 @@ private slots:
         QStringList many;
         for (int i = 0; i < 32767; ++i)
             many << QString("W%1").arg(i);
-        w->Storia->addItems(many);
-        w->Storia->setCurrentRow(32766);
+        w->view().Storia->addItems(many);
+        w->view().Storia->setCurrentRow(32766);
         w.search("casa");
-        QCOMPARE(w->Storia->count(), 32768);
-        QCOMPARE(w->Storia->currentRow(), 32767);
-        QCOMPARE(w->Storia->item(32767)->text(), QString("CASA"));
+        QCOMPARE(w->view().Storia->count(), 32768);
+        QCOMPARE(w->view().Storia->currentRow(), 32767);
+        QCOMPARE(w->view().Storia->item(32767)->text(), QString("CASA"));
         QVERIFY(buttonsAre(w, true, false));
-        w->CmdBack->click();
-        QCOMPARE(w->Parola->text(), QString("W32766"));
+        w->view().CmdBack->click();
+        QCOMPARE(w->view().Parola->text(), QString("W32766"));
     }
 };
 

@@ -3,8 +3,9 @@
 #include "dictionary_search.h"
 
 #include "chunk_read.h"
+#include "exchange_lines.h"
 #include "exchange_request.h"
-#include "result_lines.h"
+#include "result_sink.h"
 #include "search_messages.h"
 #include "search_session.h"
 #include "search_widgets.h"
@@ -19,9 +20,9 @@ namespace {
 
 // NL stays empty and the page buttons hidden; the user is told why.
 void endEmpty(DictionarySearch& w, const QString& text) {
-    w.ListZ->clear();
-    w.ListZ->show();
-    refreshKeepCaption(w);
+    w.view().ListZ->clear();
+    w.view().ListZ->show();
+    refreshKeepCaption(w.view());
     warn(w, text);
 }
 
@@ -54,29 +55,16 @@ void DictionarySearch::LoadNLPage() {
     const SearchSession::BusyScope busy(session());
     SearchSession& s = session();
 
-    ListZ->clear();
-    ListZ->hide();
-    CmdPagP->hide();
-    CmdPagN->hide();
-    const WaitCursor wait(window);
+    view_.ListZ->clear();
+    view_.ListZ->hide();
+    view_.CmdPagP->hide();
+    view_.CmdPagN->hide();
+    const WaitCursor wait(view_.window);
     if (!openPages(*this)) return;
 
-    const bool keptAtStart = Sbianca->isChecked();
+    const bool keptAtStart = view_.Sbianca->isChecked();
     PageReader page(NLPage, {QueryRoot, s.allHeadwords}, s.encoding);
-    ListBatch neighbours(ListZ, s.encoding);
-    const auto take = [&](QByteArrayView line) {
-        switch (page.take(line)) {
-        case PageReader::Step::Skip:
-            break;
-        case PageReader::Step::Neighbour:
-            neighbours.add(line);
-            break;
-        case PageReader::Step::MoreChunks:
-            return false;
-        }
-        return true;
-    };
-    const ChunkRead read = readIntoLists(*this, s.exchange(), s.resultsSize, take, {&neighbours});
+    const ChunkRead read = ResultSink(*this, page).readFrom(s.exchange(), s.resultsSize);
     if (read.abandoned) return; // the program is ending
     const bool italian = settings::italian();
     if (read.replaced) {
@@ -85,11 +73,11 @@ void DictionarySearch::LoadNLPage() {
     }
 
     // A click on the keep box meanwhile hides the page buttons, as it always does.
-    if (Sbianca->isChecked() == keptAtStart) {
-        CmdPagN->setVisible(read.morePages);
-        if (NLPage > 1) CmdPagP->show();
+    if (view_.Sbianca->isChecked() == keptAtStart) {
+        view_.CmdPagN->setVisible(read.morePages);
+        if (NLPage > 1) view_.CmdPagP->show();
     }
-    refreshKeepCaption(*this);
+    refreshKeepCaption(view_);
     if (read.failed)
         warn(*this, search_messages::pageNotRead(italian, exchangeFilePath(), read.error));
 }

@@ -75,31 +75,31 @@ private slots:
         Window w;
         w.choose(longDict_);
         w.search(typed);
-        QCOMPARE(w->ListZ->count(), 32000);
-        QCOMPARE(w->ListZ->text(0), firstOfPage1);
-        QCOMPARE(items(w->ListY), wl);
-        QVERIFY(!w->CmdPagN->isHidden());
-        QVERIFY(w->CmdPagP->isHidden());
+        QCOMPARE(w->view().ListZ->count(), 32000);
+        QCOMPARE(w->view().ListZ->text(0), firstOfPage1);
+        QCOMPARE(items(w->view().ListY), wl);
+        QVERIFY(!w->view().CmdPagN->isHidden());
+        QVERIFY(w->view().CmdPagP->isHidden());
 
-        w->CmdPagN->click();
+        w->view().CmdPagN->click();
         QCOMPARE(w->NLPage, qint16(2));
-        QCOMPARE(w->ListZ->count(), page2Count);
-        QCOMPARE(w->ListZ->text(0), firstOfPage2);
-        QCOMPARE(w->ListZ->text(page2Count - 1), lastOfPage2);
-        QCOMPARE(w->ListZ->currentRow(), -1);
-        QVERIFY(w->CmdPagN->isHidden());
-        QVERIFY(!w->CmdPagP->isHidden());
-        QCOMPARE(items(w->ListY), wl);
-        QCOMPARE(w->Risposta->toPlainText(), answer);
-        QCOMPARE(w->Sbianca->text(),
+        QCOMPARE(w->view().ListZ->count(), page2Count);
+        QCOMPARE(w->view().ListZ->text(0), firstOfPage2);
+        QCOMPARE(w->view().ListZ->text(page2Count - 1), lastOfPage2);
+        QCOMPARE(w->view().ListZ->currentRow(), -1);
+        QVERIFY(w->view().CmdPagN->isHidden());
+        QVERIFY(!w->view().CmdPagP->isHidden());
+        QCOMPARE(items(w->view().ListY), wl);
+        QCOMPARE(w->view().Risposta->toPlainText(), answer);
+        QCOMPARE(w->view().Sbianca->text(),
                  QString("Keep current NL (%1) and WL (%2)").arg(page2Count).arg(wl.size()));
 
-        w->CmdPagP->click();
+        w->view().CmdPagP->click();
         QCOMPARE(w->NLPage, qint16(1));
-        QCOMPARE(w->ListZ->count(), 32000);
-        QCOMPARE(w->ListZ->text(0), firstOfPage1);
-        QVERIFY(!w->CmdPagN->isHidden());
-        QVERIFY(w->CmdPagP->isHidden());
+        QCOMPARE(w->view().ListZ->count(), 32000);
+        QCOMPARE(w->view().ListZ->text(0), firstOfPage1);
+        QVERIFY(!w->view().CmdPagN->isHidden());
+        QVERIFY(w->view().CmdPagP->isHidden());
     }
 
     void pagesFollowTheSearchNotTheBox() {
@@ -108,13 +108,13 @@ private slots:
         w.choose(longDict_);
         w.search("h");
         w.search("*");
-        w->CmdPagN->click();
-        w->Storia->setCurrentRow(0); // recalls H; the previous-page button stays
-        QCOMPARE(w->Parola->text(), QString("H"));
-        QVERIFY(!w->CmdPagP->isHidden());
-        w->CmdPagP->click();
-        QCOMPARE(w->ListZ->count(), 32000);
-        QCOMPARE(w->ListZ->text(0), QString("AHOY"));
+        w->view().CmdPagN->click();
+        w->view().Storia->setCurrentRow(0); // recalls H; the previous-page button stays
+        QCOMPARE(w->view().Parola->text(), QString("H"));
+        QVERIFY(!w->view().CmdPagP->isHidden());
+        w->view().CmdPagP->click();
+        QCOMPARE(w->view().ListZ->count(), 32000);
+        QCOMPARE(w->view().ListZ->text(0), QString("AHOY"));
     }
 
     // Commands given while results load are ignored; the load ends as if they never came.
@@ -141,7 +141,7 @@ private slots:
         const std::map<QString, std::function<void()>> commands{
             {"FIND",
              [&] {
-                 f.Parola->setText("CANE");
+                 f.view().Parola->setText("CANE");
                  f.CmdVai_Click();
              }},
             {"Enter", [&] { f.Parola_KeyPress(13); }},
@@ -149,7 +149,7 @@ private slots:
             {"next page", [&] { f.CmdPagN_Click(); }},
             {"previous page", [&] { f.CmdPagP_Click(); }},
             {"history back", [&] { f.CmdBack_Click(); }},
-            {"history click", [&] { f.Storia->setCurrentRow(0); }},
+            {"history click", [&] { f.view().Storia->setCurrentRow(0); }},
             {"history double-click", [&] { f.Storia_DblClick(); }},
             {"NL double-click", [&] { f.ListZ_DblClick(); }},
             {"change dictionary", [&] { f.mChange_Click(); }},
@@ -163,7 +163,7 @@ private slots:
             },
             Qt::QueuedConnection);
         if (duringPageChange)
-            f.CmdPagN->click();
+            f.view().CmdPagN->click();
         else
             w.search("*");
 
@@ -171,14 +171,14 @@ private slots:
         QVERIFY(!f.session().busy());
         QCOMPARE(f.QueryRoot, duringPageChange ? QString("HO") : QString("*"));
         QCOMPARE(f.NLPage, qint16(duringPageChange ? 2 : 1));
-        QCOMPARE(f.ListZ->count(), duringPageChange ? 8000 : 32000);
-        QCOMPARE(f.Storia->count(), duringPageChange ? 2 : 3);
+        QCOMPARE(f.view().ListZ->count(), duringPageChange ? 8000 : 32000);
+        QCOMPARE(f.view().Storia->count(), duringPageChange ? 2 : 3);
         QCOMPARE(f.DictPath, longDict_);
         QCOMPARE(w.prompts.dialogsShown.size(), 1);
-        QVERIFY(f.ListZ->isEnabled());
-        QCOMPARE(f.CmdPagN->isHidden(), duringPageChange);
-        if (command != "FIND") QCOMPARE(f.Parola->text(), duringPageChange ? "HO" : "*");
-        QCOMPARE(f.CmdBack->isEnabled(), f.Storia->currentRow() > 0);
+        QVERIFY(f.view().ListZ->isEnabled());
+        QCOMPARE(f.view().CmdPagN->isHidden(), duringPageChange);
+        if (command != "FIND") QCOMPARE(f.view().Parola->text(), duringPageChange ? "HO" : "*");
+        QCOMPARE(f.view().CmdBack->isEnabled(), f.view().Storia->currentRow() > 0);
     }
 
     // The keep box works during a load: its click hides the page buttons, as at any time, and
@@ -200,24 +200,24 @@ private slots:
             &f,
             [&] {
                 ranWhileBusy = f.session().busy();
-                QTest::mouseClick(f.Sbianca, Qt::LeftButton);
+                QTest::mouseClick(f.view().Sbianca, Qt::LeftButton);
             },
             Qt::QueuedConnection);
         if (duringPageChange)
-            f.CmdPagN->click();
+            f.view().CmdPagN->click();
         else
             w.search("h");
         const int loaded = duringPageChange ? 8000 : 32000;
         QVERIFY(ranWhileBusy);
-        QVERIFY(f.Sbianca->isChecked());
-        QVERIFY(f.Puntina->isHidden() && !f.PuntinaOK->isHidden());
-        QCOMPARE(f.ListZ->count(), loaded);
-        QVERIFY(f.CmdPagN->isHidden() && f.CmdPagP->isHidden());
+        QVERIFY(f.view().Sbianca->isChecked());
+        QVERIFY(f.view().Puntina->isHidden() && !f.view().PuntinaOK->isHidden());
+        QCOMPARE(f.view().ListZ->count(), loaded);
+        QVERIFY(f.view().CmdPagN->isHidden() && f.view().CmdPagP->isHidden());
         // The next search only translates and keeps what was loaded.
         w.search("shoe");
-        QCOMPARE(f.Risposta->toPlainText(), QString("shoe"));
-        QCOMPARE(f.ListZ->count(), loaded);
-        QVERIFY(f.CmdPagN->isHidden() && f.CmdPagP->isHidden());
+        QCOMPARE(f.view().Risposta->toPlainText(), QString("shoe"));
+        QCOMPARE(f.view().ListZ->count(), loaded);
+        QVERIFY(f.view().CmdPagN->isHidden() && f.view().CmdPagP->isHidden());
     }
 
     void exitDuringALoad() {

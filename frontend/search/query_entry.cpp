@@ -32,8 +32,8 @@ void searchListItem(DictionarySearch& w, ResultList* list) {
         warn(w, search_messages::lineTooLong(settings::italian(), longestQuery));
         return;
     }
-    w.Parola->setText(*query);
-    if (isBlank(w.Parola->text())) return;
+    w.view().Parola->setText(*query);
+    if (isBlank(w.view().Parola->text())) return;
     w.HistoryFlag = DictionarySearch::HistoryRecord;
     w.DoSearch();
 }
@@ -48,44 +48,44 @@ void DictionarySearch::Parola_KeyPress(int charCode) {
     HistoryFlag = HistoryRecord;
     // While results load the key only edits the word: clearing would run into the read.
     if (session().busy()) return;
-    Risposta->setPlainText(QString());
+    view_.Risposta->setPlainText(QString());
     emptyListsUnlessKept(PageButtons::NextOnly);
-    setQueryRed(Parola, false);
+    setQueryRed(view_.Parola, false);
     if (charCode == enterCode) DoSearch();
 }
 
 void DictionarySearch::CmdVai_Click() {
     if (session().busy()) return;
-    if (!isBlank(Parola->text())) DoSearch();
+    if (!isBlank(view_.Parola->text())) DoSearch();
 }
 
 void DictionarySearch::ListZ_DblClick() {
-    searchListItem(*this, ListZ);
+    searchListItem(*this, view_.ListZ);
 }
 
 void DictionarySearch::ListY_DblClick() {
-    searchListItem(*this, ListY);
+    searchListItem(*this, view_.ListY);
 }
 
 void DictionarySearch::Sbianca_Click() {
     // The pictures follow the box because every change of its value runs this once.
-    const bool looseShown = !Puntina->isHidden();
-    Puntina->setHidden(looseShown);
-    PuntinaOK->setHidden(!looseShown);
-    CmdPagP->hide();
-    CmdPagN->hide();
+    const bool looseShown = !view_.Puntina->isHidden();
+    view_.Puntina->setHidden(looseShown);
+    view_.PuntinaOK->setHidden(!looseShown);
+    view_.CmdPagP->hide();
+    view_.CmdPagN->hide();
 }
 
 void DictionarySearch::CmdClear_Click() {
     if (session().busy()) return;
     HistoryFlag = HistoryIdle;
-    Parola->clear();
-    setQueryRed(Parola, false);
-    Risposta->setPlainText(QString());
-    ListZ->clear();
-    ListZ->setEnabled(false);
-    CmdPagP->hide();
-    CmdPagN->hide();
-    ListY->clear();
-    ListY->setEnabled(false);
+    view_.Parola->clear();
+    setQueryRed(view_.Parola, false);
+    view_.Risposta->setPlainText(QString());
+    view_.ListZ->clear();
+    view_.ListZ->setEnabled(false);
+    view_.CmdPagP->hide();
+    view_.CmdPagN->hide();
+    view_.ListY->clear();
+    view_.ListY->setEnabled(false);
 }

@@ -45,19 +45,19 @@ private slots:
         w.choose(dict_);
         w.search("casetta"); // red: no translation
         w.search("casa");
-        w->Sbianca->setChecked(keep);
-        w->CmdPagN->show();
-        w->CmdPagP->show();
-        setQueryRed(w->Parola, true);
+        w->view().Sbianca->setChecked(keep);
+        w->view().CmdPagN->show();
+        w->view().CmdPagP->show();
+        setQueryRed(w->view().Parola, true);
         w->HistoryFlag = 0;
-        QTest::sendKeyEvent(QTest::Click, w->Parola, Qt::Key(key), text, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, w->view().Parola, Qt::Key(key), text, Qt::NoModifier);
         QCOMPARE(w->HistoryFlag, qint16(1));
-        QCOMPARE(w->Risposta->toPlainText().isEmpty(), clears);
-        QCOMPARE(w->ListZ->count() == 0, clears && !keep);
-        QCOMPARE(w->ListY->count() == 0, clears && !keep);
-        QCOMPARE(w->CmdPagN->isHidden(), clears && !keep);
-        QVERIFY(!w->CmdPagP->isHidden());
-        QCOMPARE(isQueryRed(w->Parola), !clears);
+        QCOMPARE(w->view().Risposta->toPlainText().isEmpty(), clears);
+        QCOMPARE(w->view().ListZ->count() == 0, clears && !keep);
+        QCOMPARE(w->view().ListY->count() == 0, clears && !keep);
+        QCOMPARE(w->view().CmdPagN->isHidden(), clears && !keep);
+        QVERIFY(!w->view().CmdPagP->isHidden());
+        QCOMPARE(isQueryRed(w->view().Parola), !clears);
     }
 
     void listDoubleClicks_data() {
@@ -82,15 +82,15 @@ private slots:
         Window w;
         w.choose(dict_);
         w.search("casa");
-        const QStringList nl = items(w->ListZ);
-        w->Sbianca->setChecked(keep);
-        doubleClick(wl ? w->ListY : w->ListZ, row);
-        QCOMPARE(w->Parola->text(), word);
-        QCOMPARE(w->Risposta->toPlainText(), answer);
-        QCOMPARE(items(w->Storia), (QStringList{"CASA", word}));
+        const QStringList nl = items(w->view().ListZ);
+        w->view().Sbianca->setChecked(keep);
+        doubleClick(wl ? w->view().ListY : w->view().ListZ, row);
+        QCOMPARE(w->view().Parola->text(), word);
+        QCOMPARE(w->view().Risposta->toPlainText(), answer);
+        QCOMPARE(items(w->view().Storia), (QStringList{"CASA", word}));
         if (keep) {
-            QCOMPARE(items(w->ListZ), nl);
-            QCOMPARE(w->ListZ->currentRow(), row);
+            QCOMPARE(items(w->view().ListZ), nl);
+            QCOMPARE(w->view().ListZ->currentRow(), row);
         }
     }
 
@@ -113,22 +113,22 @@ private slots:
         w.search("casa");
         const QByteArray exchange = exchangeBytes();
         if (item.isEmpty()) {
-            w->ListY->setCurrentRow(-1);
+            w->view().ListY->setCurrentRow(-1);
         } else {
-            w->ListY->lines()->append(item.toUtf8(), TextEncoding::Utf8);
-            w->ListY->lines()->publish();
-            w->ListY->setCurrentRow(w->ListY->count() - 1);
+            w->view().ListY->lines()->append(item.toUtf8(), TextEncoding::Utf8);
+            w->view().ListY->lines()->publish();
+            w->view().ListY->setCurrentRow(w->view().ListY->count() - 1);
         }
         w->ListY_DblClick();
         if (!searched.isEmpty()) {
-            QCOMPARE(w->Parola->text(), searched);
+            QCOMPARE(w->view().Parola->text(), searched);
             QVERIFY(exchangeBytes().contains("\r\n" + searched.toUtf8() + "\r\n"));
-            QCOMPARE(w->Storia->count(), 2);
+            QCOMPARE(w->view().Storia->count(), 2);
             return;
         }
-        QCOMPARE(w->Parola->text(), item.isEmpty() ? "CASA" : item);
+        QCOMPARE(w->view().Parola->text(), item.isEmpty() ? "CASA" : item);
         QCOMPARE(exchangeBytes(), exchange);
-        QCOMPARE(w->Storia->count(), 1);
+        QCOMPARE(w->view().Storia->count(), 1);
     }
 
     // Ctrl+click takes the selection from the current row; Enter then searches nothing.
@@ -163,14 +163,14 @@ private slots:
     void keepBoxSwapsThePins() {
         Window w;
         w.choose(dict_);
-        QVERIFY(!w->Puntina->isHidden() && w->PuntinaOK->isHidden());
-        w->CmdPagN->show();
-        w->CmdPagP->show();
-        w->Sbianca->click();
-        QVERIFY(w->Puntina->isHidden() && !w->PuntinaOK->isHidden());
-        QVERIFY(w->CmdPagN->isHidden() && w->CmdPagP->isHidden());
-        w->Sbianca->click();
-        QVERIFY(!w->Puntina->isHidden() && w->PuntinaOK->isHidden());
+        QVERIFY(!w->view().Puntina->isHidden() && w->view().PuntinaOK->isHidden());
+        w->view().CmdPagN->show();
+        w->view().CmdPagP->show();
+        w->view().Sbianca->click();
+        QVERIFY(w->view().Puntina->isHidden() && !w->view().PuntinaOK->isHidden());
+        QVERIFY(w->view().CmdPagN->isHidden() && w->view().CmdPagP->isHidden());
+        w->view().Sbianca->click();
+        QVERIFY(!w->view().Puntina->isHidden() && w->view().PuntinaOK->isHidden());
     }
 
     void clearIgnoresTheKeepBox() {
@@ -178,22 +178,22 @@ private slots:
         w.choose(dict_);
         w.search("cane");
         w.search("casa");
-        w->CmdBack->click();
-        w->Sbianca->click();
-        w->CmdPagP->show();
-        w->CmdClear->click();
-        QCOMPARE(w->Parola->text(), QString());
-        QCOMPARE(w->Risposta->toPlainText(), QString());
-        QCOMPARE(w->ListZ->count() + w->ListY->count(), 0);
-        QVERIFY(!w->ListZ->isEnabled() && !w->ListY->isEnabled());
-        QVERIFY(w->CmdPagN->isHidden() && w->CmdPagP->isHidden());
-        QVERIFY(w->Sbianca->isChecked());
-        QCOMPARE(items(w->Storia), (QStringList{"CANE", "CASA"}));
-        QCOMPARE(w->Storia->currentRow(), 0);
-        QVERIFY(!w->CmdBack->isEnabled() && w->CmdForw->isEnabled());
+        w->view().CmdBack->click();
+        w->view().Sbianca->click();
+        w->view().CmdPagP->show();
+        w->view().CmdClear->click();
+        QCOMPARE(w->view().Parola->text(), QString());
+        QCOMPARE(w->view().Risposta->toPlainText(), QString());
+        QCOMPARE(w->view().ListZ->count() + w->view().ListY->count(), 0);
+        QVERIFY(!w->view().ListZ->isEnabled() && !w->view().ListY->isEnabled());
+        QVERIFY(w->view().CmdPagN->isHidden() && w->view().CmdPagP->isHidden());
+        QVERIFY(w->view().Sbianca->isChecked());
+        QCOMPARE(items(w->view().Storia), (QStringList{"CANE", "CASA"}));
+        QCOMPARE(w->view().Storia->currentRow(), 0);
+        QVERIFY(!w->view().CmdBack->isEnabled() && w->view().CmdForw->isEnabled());
         QCOMPARE(w->HistoryFlag, qint16(0));
         w.search("cane"); // lists come back with the next search
-        QVERIFY(w->ListZ->isEnabled() && w->ListY->isEnabled());
+        QVERIFY(w->view().ListZ->isEnabled() && w->view().ListY->isEnabled());
     }
 };
 

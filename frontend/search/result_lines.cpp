@@ -2,63 +2,73 @@
 #include "result_lines.h"
 
 #include "long_lines.h"
+#include "text_encoding.h"
 
-namespace {
-QString decode(QByteArrayView bytes, TextEncoding encoding, bool* cut) {
-    bool wasCut = false;
-    QString text = decodeResultLine(bytes, encoding, &wasCut);
-    if (cut) *cut = wasCut;
-    return text;
+#include <algorithm>
+
+ResultLines::ResultLines(QObject* parent) : QAbstractListModel(parent) {}
+
+int ResultLines::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : published_;
 }
-} // namespace
 
-LineSorter::LineSorter(HeadwordSorter sorter, TextEncoding encoding)
-    : sorter_(std::move(sorter)), encoding_(encoding),
-      rootBytes_(encodeText(sorter_.root, encoding)),
-      byBytes_(!sorter_.root.contains(QChar::ReplacementCharacter) &&
-               decodeText(rootBytes_, encoding) == sorter_.root) {}
+QVariant ResultLines::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= published_) return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) return text(index.row());
+    return {};
+}
 
-bool LineSorter::isNeighbour(QByteArrayView line) const {
-    if (sorter_.allHeadwords) return true;
-    if (byBytes_) return line.startsWith(rootBytes_);
+void ResultLines::append(QByteArrayView line, TextEncoding encoding) {
+    if (runs_.isEmpty() || runs_.last().encoding != encoding) runs_.append({count(), encoding});
+    // Of a line longer than any query only the start is ever decoded; a byte more keeps it cut.
+    const qsizetype kept = std::min(line.size(), longestDecoded + 1);
+    if (widestKept_ < 0 || kept > lineSize(widestKept_)) widestKept_ = count();
+    bytes_.append(line.first(kept));
+    ends_.append(bytes_.size());
+}
+
+qsizetype ResultLines::lineSize(int row) const {
+    return ends_[row] - (row > 0 ? ends_[row - 1] : 0);
+}
+
+void ResultLines::publish() {
+    if (published_ == count()) return;
+    beginInsertRows({}, published_, count() - 1);
+    published_ = count();
+    widestShown_ = widestKept_;
+    endInsertRows();
+}
+
+void ResultLines::clear() {
+    beginResetModel();
+    // A long list's memory goes back at once.
+    bytes_ = QByteArray();
+    ends_ = QList<qsizetype>();
+    runs_.clear();
+    published_ = 0;
+    widestKept_ = widestShown_ = -1;
+    endResetModel();
+}
+
+QString ResultLines::decoded(int row, bool* cut) const {
+    const qsizetype begin = row > 0 ? ends_[row - 1] : 0;
+    const QByteArrayView line(bytes_.constData() + begin, ends_[row] - begin);
+    qsizetype run = runs_.size() - 1;
+    while (run > 0 && runs_[run].firstRow > row)
+        --run;
+    return decodeResultLine(line, runs_[run].encoding, cut);
+}
+
+QString ResultLines::text(int row) const {
+    if (row < 0 || row >= count()) return {};
     bool cut = false;
-    return sorter_.isNeighbour(decodeResultLine(line, encoding_, &cut));
+    return shortened(decoded(row, &cut), longestListItem);
 }
 
-LineKind classifyLine(QByteArrayView line) {
-    if (line.startsWith('*')) return LineKind::ChunkHeader;
-    if (line.startsWith('_')) return LineKind::Ignored;
-    if (line.startsWith('=')) return LineKind::Translation;
-    for (const char c : line)
-        if (c != ' ') return LineKind::Headword;
-    return LineKind::Ignored;
-}
-
-FirstChunkReader::Step FirstChunkReader::take(QByteArrayView line, QString& text, bool* cut) const {
-    switch (classifyLine(line)) {
-    case LineKind::Ignored:
-        return Step::Nothing;
-    case LineKind::ChunkHeader:
-        return Step::MoreChunks;
-    case LineKind::Translation:
-        text = decode(line.sliced(1), encoding_, cut);
-        return Step::Translation;
-    case LineKind::Headword:
-        break;
-    }
-    return sorter_.isNeighbour(line) ? Step::Neighbour : Step::Whereinto;
-}
-
-PageReader::Step PageReader::take(QByteArrayView line) {
-    ++lineCount_;
-    if (page_ < 1) return Step::Skip; // no such page
-    const LineKind kind = classifyLine(line);
-    if (lineCount_ > requestLineCount && kind == LineKind::ChunkHeader) {
-        ++chunkCount_;
-        if (chunkCount_ > page_) return Step::MoreChunks;
-        return Step::Skip;
-    }
-    // Lines before the wanted chunk (the request included) are not even decoded.
-    if (chunkCount_ < page_ || kind != LineKind::Headword) return Step::Skip;
-    return sorter_.isNeighbour(line) ? Step::Neighbour : Step::Skip;
+std::optional<QString> ResultLines::query(int row) const {
+    if (row < 0 || row >= count()) return std::nullopt;
+    bool cut = false;
+    QString line = decoded(row, &cut);
+    if (cut || line.size() > longestQuery) return std::nullopt;
+    return line;
 }

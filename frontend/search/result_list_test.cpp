@@ -54,12 +54,12 @@ private slots:
         Window w;
         w.choose(longDict_);
         w.search("ho");
-        QCOMPARE(w->ListZ->count(), 32000);
-        QVERIFY(!inView(w->ListZ, 20000));
-        QCOMPARE(spoken(w->ListZ, 20000), headword(20000));
-        doubleClick(w->ListZ, 20000);
-        QCOMPARE(w->Parola->text(), headword(20000));
-        QCOMPARE(w->Risposta->toPlainText(), QString("t20000"));
+        QCOMPARE(w->view().ListZ->count(), 32000);
+        QVERIFY(!inView(w->view().ListZ, 20000));
+        QCOMPARE(spoken(w->view().ListZ, 20000), headword(20000));
+        doubleClick(w->view().ListZ, 20000);
+        QCOMPARE(w->view().Parola->text(), headword(20000));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("t20000"));
     }
 
     void exactMatchSelectedAndInView() {
@@ -68,11 +68,11 @@ private slots:
         w.choose(longDict_);
         w.search("ho25000");
         // Root "H": the first chunk is H, then HO00000 on.
-        QCOMPARE(w->ListZ->currentRow(), 25001);
-        QCOMPARE(w->ListZ->text(25001), headword(25000));
-        QVERIFY(inView(w->ListZ, 25001));
-        QVERIFY(w->ListZ->selectionModel()->isRowSelected(25001, {}));
-        QCOMPARE(w->ListZ->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(w->view().ListZ->currentRow(), 25001);
+        QCOMPARE(w->view().ListZ->text(25001), headword(25000));
+        QVERIFY(inView(w->view().ListZ, 25001));
+        QVERIFY(w->view().ListZ->selectionModel()->isRowSelected(25001, {}));
+        QCOMPARE(w->view().ListZ->selectionModel()->selectedRows().size(), 1);
     }
 
     void lineOverAThousandCharacters() {
@@ -82,11 +82,11 @@ private slots:
         w.search("shoe");
         const QString whole = "SHOEBOX" + QString(1493, 'X');
         const QString shown = whole.left(1000) + QChar(0x2026);
-        QCOMPARE(items(w->ListZ), (QStringList{"SHOE", shown}));
-        QCOMPARE(spoken(w->ListZ, 1), shown);
-        doubleClick(w->ListZ, 1);
-        QCOMPARE(w->Parola->text(), whole);
-        QCOMPARE(w->Risposta->toPlainText(), QString("box"));
+        QCOMPARE(items(w->view().ListZ), (QStringList{"SHOE", shown}));
+        QCOMPARE(spoken(w->view().ListZ, 1), shown);
+        doubleClick(w->view().ListZ, 1);
+        QCOMPARE(w->view().Parola->text(), whole);
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("box"));
     }
 
     // Every row takes the width of the widest, wherever it stands: the long one is not cut.
@@ -118,20 +118,21 @@ private slots:
         Window w;
         w.choose(longDict_);
         w.search("ho");
-        w->ListZ->scrollToBottom(); // a view scrolled far down, over rows the page will not have
-        QTest::mouseClick(w->CmdPagN, Qt::LeftButton);
+        w->view()
+            .ListZ->scrollToBottom(); // a view scrolled far down, over rows the page will not have
+        QTest::mouseClick(w->view().CmdPagN, Qt::LeftButton);
         QStringList page2;
         for (int i = 32000; i < 40000; ++i)
             page2 << headword(i);
-        QCOMPARE(items(w->ListZ), page2);
-        const QModelIndex top = w->ListZ->indexAt(QPoint(2, 2));
+        QCOMPARE(items(w->view().ListZ), page2);
+        const QModelIndex top = w->view().ListZ->indexAt(QPoint(2, 2));
         QCOMPARE(top.row(), 0);
         QCOMPARE(top.data().toString(), headword(32000));
 
-        QTest::mouseClick(w->CmdPagP, Qt::LeftButton);
-        QCOMPARE(w->ListZ->count(), 32000);
-        QCOMPARE(w->ListZ->text(31999), headword(31999));
-        QCOMPARE(spoken(w->ListZ, 0), headword(0));
+        QTest::mouseClick(w->view().CmdPagP, Qt::LeftButton);
+        QCOMPARE(w->view().ListZ->count(), 32000);
+        QCOMPARE(w->view().ListZ->text(31999), headword(31999));
+        QCOMPARE(spoken(w->view().ListZ, 0), headword(0));
     }
 };
 

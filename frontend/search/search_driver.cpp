@@ -5,10 +5,10 @@
 
 #include "bilingual_texts.h"
 #include "chunk_read.h"
+#include "exchange_lines.h"
 #include "exchange_request.h"
-#include "long_lines.h"
 #include "query_word.h"
-#include "result_lines.h"
+#include "result_sink.h"
 #include "root_rule.h"
 #include "search_host.h"
 #include "search_messages.h"
@@ -22,14 +22,15 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include <algorithm>
+#include <lexscan/exchange_format.h>
 
 namespace {
 
-const QString allQuery = QStringLiteral("*");
+const QString allQuery = QString::fromLatin1(lexscan::everyHeadword);
 
 // Writes the request; false after telling the user why it could not be written.
 bool writeSearchRequest(DictionarySearch& w, const SearchRequest& request) {
@@ -55,12 +56,12 @@ bool writeSearchRequest(DictionarySearch& w, const SearchRequest& request) {
 }
 
 void showNeighboursCaption(DictionarySearch& w, const QString& queryWord) {
-    w.LabVediAnche->setText(
+    w.view().LabVediAnche->setText(
         texts::neighboursCaption(settings::italian(), w.QueryRoot, queryWord == allQuery));
-    w.LabVediAnche->setToolTip(QString());
-    if (w.LabVediAnche->sizeHint().width() > w.ListZ->width())
-        w.LabVediAnche->setToolTip(w.QueryRoot);
-    w.LabVediAnche->repaint();
+    w.view().LabVediAnche->setToolTip(QString());
+    if (w.view().LabVediAnche->sizeHint().width() > w.view().ListZ->width())
+        w.view().LabVediAnche->setToolTip(w.QueryRoot);
+    w.view().LabVediAnche->repaint();
 }
 
 enum class ScanOutcome { Done, SearchEnded, ProgramEnded };
@@ -80,7 +81,7 @@ ScanOutcome runScanner(DictionarySearch& w) {
     }
     const auto result = static_cast<qint16>(scanner.call(0));
     if (result > 0) {
-        w.prompts().showMessage(w.window, search_messages::scanFailureTitle(),
+        w.prompts().showMessage(w.view().window, search_messages::scanFailureTitle(),
                                 search_messages::scanFailureText(), UserPrompts::Icon::Critical);
         w.closeFiles();
         w.prompts().endProgram();
@@ -111,7 +112,7 @@ bool openFirstChunk(DictionarySearch& w) {
         return false;
     }
     session.resultsSize = reader.size();
-    w.Risposta->clear();
+    w.view().Risposta->clear();
 
     // The request and the first chunk header; a scanner that could not append leaves none.
     QByteArrayView line;
@@ -131,11 +132,11 @@ bool openFirstChunk(DictionarySearch& w) {
 // The lists this search filled are emptied again: they would not be this search's.
 void dropReplacedResults(DictionarySearch& w, SearchMode mode) {
     w.session().resultsSize = -1;
-    if (fillsNeighbours(mode)) w.ListZ->clear();
-    if (fillsWhereinto(mode)) w.ListY->clear();
-    w.OmbraRisp->setText(noTranslation());
+    if (fillsNeighbours(mode)) w.view().ListZ->clear();
+    if (fillsWhereinto(mode)) w.view().ListY->clear();
+    w.view().OmbraRisp->setText(noTranslation());
     w.ExactMatchPos = 0;
-    refreshKeepCaption(w);
+    refreshKeepCaption(w.view());
     warn(w, search_messages::resultsReplaced(settings::italian(), exchangeFilePath()));
 }
 
@@ -144,47 +145,26 @@ ReadOutcome readFirstChunk(DictionarySearch& w, SearchMode mode, const QString& 
     if (!openFirstChunk(w)) return ReadOutcome::SearchEnded;
     // Lists being filled stay hidden until every line is in.
     if (fillsNeighbours(mode)) {
-        w.ListZ->hide();
-        w.window->repaint();
+        // What changed since the scan began: NL hidden, the lists disabled, the keep box's
+        // caption and the history.
+        const SearchView& v = w.view();
+        v.ListZ->hide();
+        repaintPlaces({v.ListZ, v.ListY, v.Sbianca, v.Storia, v.CmdBack, v.CmdForw});
     }
-    if (fillsWhereinto(mode)) w.ListY->hide();
+    if (fillsWhereinto(mode)) w.view().ListY->hide();
 
     // A click on the keep box meanwhile hides the page buttons, as it always does.
-    const bool keptAtStart = w.Sbianca->isChecked();
+    const bool keptAtStart = w.view().Sbianca->isChecked();
     SearchSession& session = w.session();
     const FirstChunkReader chunk({w.QueryRoot, queryWord == allQuery}, session.encoding);
-    ListBatch neighbours(w.ListZ, session.encoding);
-    ListBatch whereinto(w.ListY, session.encoding);
-    QString text;
-    bool cut = false;
-    const auto take = [&](QByteArrayView line) {
-        switch (chunk.take(line, text, &cut)) {
-        case FirstChunkReader::Step::Nothing:
-            break;
-        case FirstChunkReader::Step::Neighbour:
-            neighbours.add(line);
-            break;
-        case FirstChunkReader::Step::Whereinto:
-            whereinto.add(line);
-            break;
-        case FirstChunkReader::Step::Translation:
-            w.OmbraRisp->setText(shortened(text, longestTranslation));
-            w.ExactMatchPos = static_cast<qint16>(std::min(neighbours.count(), 32767));
-            break;
-        case FirstChunkReader::Step::MoreChunks:
-            return false;
-        }
-        return true;
-    };
-    const ChunkRead read =
-        readIntoLists(w, session.exchange(), session.resultsSize, take, {&neighbours, &whereinto});
+    const ChunkRead read = ResultSink(w, chunk).readFrom(session.exchange(), session.resultsSize);
     if (read.abandoned) return ReadOutcome::Abandoned;
     w.NLPage = 1;
     if (read.replaced) {
         dropReplacedResults(w, mode);
         return ReadOutcome::SearchEnded;
     }
-    if (read.morePages && w.Sbianca->isChecked() == keptAtStart) w.CmdPagN->show();
+    if (read.morePages && w.view().Sbianca->isChecked() == keptAtStart) w.view().CmdPagN->show();
     if (read.failed)
         warn(w,
              search_messages::exchangeNotRead(settings::italian(), exchangeFilePath(), read.error));
@@ -194,12 +174,14 @@ ReadOutcome readFirstChunk(DictionarySearch& w, SearchMode mode, const QString& 
 // What the search shows once its results are in.
 void showResults(DictionarySearch& w, const QString& queryWord) {
     w.host().LayoutVertical();
-    w.Risposta->setPlainText(w.OmbraRisp->text());
-    if (isBlank(w.Risposta->toPlainText()) && queryWord != allQuery) setQueryRed(w.Parola, true);
-    if (!w.Sbianca->isChecked() && w.ExactMatchPos > 0) w.ListZ->setCurrentRow(w.ExactMatchPos - 1);
-    w.ListZ->setEnabled(settings::nlOn());
-    refreshKeepCaption(w);
-    w.ListY->setEnabled(settings::wlOn());
+    w.view().Risposta->setPlainText(w.view().OmbraRisp->text());
+    if (isBlank(w.view().Risposta->toPlainText()) && queryWord != allQuery)
+        setQueryRed(w.view().Parola, true);
+    if (!w.view().Sbianca->isChecked() && w.ExactMatchPos > 0)
+        w.view().ListZ->setCurrentRow(w.ExactMatchPos - 1);
+    w.view().ListZ->setEnabled(settings::nlOn());
+    refreshKeepCaption(w.view());
+    w.view().ListY->setEnabled(settings::wlOn());
 }
 
 } // namespace
@@ -208,29 +190,33 @@ void DictionarySearch::DoSearch() {
     // A search or page load is still reading its results.
     if (session().busy()) return;
 
-    if (emptyListsUnlessKept(PageButtons::Both)) window->repaint();
-    refreshKeepCaption(*this);
-    ListZ->setEnabled(false);
-    ListY->setEnabled(false);
-    Risposta->clear();
+    // The emptied lists and hidden page buttons, and the controls a search starts from (a list's
+    // selection, FIND released), show while the scanner runs.
+    if (emptyListsUnlessKept(PageButtons::Both))
+        repaintPlaces(
+            {view_.ListZ, view_.ListY, view_.CmdPagP, view_.CmdPagN, view_.CmdVai, view_.Storia});
+    refreshKeepCaption(view_);
+    view_.ListZ->setEnabled(false);
+    view_.ListY->setEnabled(false);
+    view_.Risposta->clear();
     ExactMatchPos = 0;
-    setQueryRed(Parola, false);
+    setQueryRed(view_.Parola, false);
 
-    const QString queryWord = queryWordFrom(Parola->text(), session().encoding);
-    Parola->setText(queryWord);
+    const QString queryWord = queryWordFrom(view_.Parola->text(), session().encoding);
+    view_.Parola->setText(queryWord);
     if (queryWord.isEmpty()) return;
 
-    Risposta->clear();
-    OmbraRisp->setText(noTranslation());
-    Parola->repaint();
-    Risposta->repaint();
-    const WaitCursor wait(window);
+    view_.Risposta->clear();
+    view_.OmbraRisp->setText(noTranslation());
+    view_.Parola->repaint();
+    view_.Risposta->repaint();
+    const WaitCursor wait(view_.window);
 
     RecordHistory();
 
     QueryRoot = queryRoot(queryWord, settings::rootPercentText());
-    const SearchMode mode = searchMode(Sbianca->isChecked(), settings::nlOn(), settings::wlOn(),
-                                       characterCount(QueryRoot));
+    const SearchMode mode = searchMode(view_.Sbianca->isChecked(), settings::nlOn(),
+                                       settings::wlOn(), characterCount(QueryRoot));
     // No headword can hold a character the dictionary's encoding has no bytes for (the root is
     // the word's beginning): the search finds nothing without asking the scanner.
     const bool writable = encodable(queryWord, session().encoding);

@@ -139,24 +139,26 @@ private slots:
         w.search(typed);
 
         const QStringList sent = request.split('/');
-        QCOMPARE(w->Parola->text(), sent[0]);
+        QCOMPARE(w->view().Parola->text(), sent[0]);
         QCOMPARE(w->QueryRoot, sent[1]);
         QVERIFY(exchangeBytes().startsWith(
             QFile::encodeName(dict) + "\r\n" + encodeText(sent[0], encoding) + "\r\n" +
             encodeText(sent[1], encoding) + "\r\n" + sent[2].toLatin1() + "\r\n"));
         const QStringList expected = shown.split('|');
-        QCOMPARE(items(w->ListZ).join(','), expected[0]);
-        QCOMPARE(items(w->ListY).join(','), expected[1]);
-        QCOMPARE(w->Risposta->toPlainText(), expected[2]);
-        QCOMPARE(w->ListZ->currentRow(), expected[3].toInt());
-        QCOMPARE(w->LabVediAnche->text(), expected[4]);
-        QCOMPARE(isQueryRed(w->Parola), expected[2].trimmed().isEmpty() && sent[0] != "*");
-        QCOMPARE(w->ListZ->isEnabled(), nl);
-        QCOMPARE(w->ListY->isEnabled(), wl);
-        QVERIFY(!w->ListZ->isHidden() && !w->ListY->isHidden() && w->CmdPagN->isHidden());
+        QCOMPARE(items(w->view().ListZ).join(','), expected[0]);
+        QCOMPARE(items(w->view().ListY).join(','), expected[1]);
+        QCOMPARE(w->view().Risposta->toPlainText(), expected[2]);
+        QCOMPARE(w->view().ListZ->currentRow(), expected[3].toInt());
+        QCOMPARE(w->view().LabVediAnche->text(), expected[4]);
+        QCOMPARE(isQueryRed(w->view().Parola), expected[2].trimmed().isEmpty() && sent[0] != "*");
+        QCOMPARE(w->view().ListZ->isEnabled(), nl);
+        QCOMPARE(w->view().ListY->isEnabled(), wl);
+        QVERIFY(!w->view().ListZ->isHidden() && !w->view().ListY->isHidden() &&
+                w->view().CmdPagN->isHidden());
         QCOMPARE(w->NLPage, qint16(1));
-        QCOMPARE(w->Sbianca->text(),
-                 texts::keepListsCaption(italian, w->ListZ->count(), w->ListY->count()));
+        QCOMPARE(
+            w->view().Sbianca->text(),
+            texts::keepListsCaption(italian, w->view().ListZ->count(), w->view().ListY->count()));
         QVERIFY(w.prompts.messages.isEmpty());
     }
 
@@ -164,18 +166,18 @@ private slots:
         Window w;
         w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
         w.search("casa");
-        const QStringList nl = items(w->ListZ);
-        w->ListZ->setCurrentRow(3);
-        w->Sbianca->click();
+        const QStringList nl = items(w->view().ListZ);
+        w->view().ListZ->setCurrentRow(3);
+        w->view().Sbianca->click();
         w.search("gatto");
-        QCOMPARE(w->Risposta->toPlainText(), QString("cat"));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("cat"));
         QVERIFY(exchangeBytes().contains("\r\nGATTO\r\nGA\r\n0\r\n"));
-        QCOMPARE(items(w->ListZ), nl);
-        QCOMPARE(items(w->ListY), QStringList{"ACCASARE"});
-        QCOMPARE(w->ListZ->currentRow(), 3);
-        QCOMPARE(w->LabVediAnche->text(), QString("NEIGHBOURS (NL) - CA"));
+        QCOMPARE(items(w->view().ListZ), nl);
+        QCOMPARE(items(w->view().ListY), QStringList{"ACCASARE"});
+        QCOMPARE(w->view().ListZ->currentRow(), 3);
+        QCOMPARE(w->view().LabVediAnche->text(), QString("NEIGHBOURS (NL) - CA"));
         QCOMPARE(w->NLPage, qint16(1));
-        QCOMPARE(w->Sbianca->text(), QString("Keep current NL (5) and WL (1)"));
+        QCOMPARE(w->view().Sbianca->text(), QString("Keep current NL (5) and WL (1)"));
     }
 
     // A root too long for the caption is in its tool tip, until a search with a short one.
@@ -183,9 +185,9 @@ private slots:
         Window w;
         w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
         w.search(QString(80, 'c'));
-        QCOMPARE(w->LabVediAnche->toolTip(), QString(40, 'C'));
+        QCOMPARE(w->view().LabVediAnche->toolTip(), QString(40, 'C'));
         w.search("casa");
-        QCOMPARE(w->LabVediAnche->toolTip(), QString());
+        QCOMPARE(w->view().LabVediAnche->toolTip(), QString());
     }
 
     void duplicatesShowTheLastTranslation() {
@@ -194,10 +196,10 @@ private slots:
         Window w;
         w.choose(writeDictionary(dicts_, "dup.txt", entries));
         w.search("casa");
-        QCOMPARE(items(w->ListZ),
+        QCOMPARE(items(w->view().ListZ),
                  (QStringList{"CANE", "CASA", "CASA", "CASA VERDE", "CASALE", "CASCATA"}));
-        QCOMPARE(w->Risposta->toPlainText(), QString("dwelling"));
-        QCOMPARE(w->ListZ->currentRow(), 2);
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("dwelling"));
+        QCOMPARE(w->view().ListZ->currentRow(), 2);
         QCOMPARE(w->ExactMatchPos, qint16(3));
     }
 
@@ -212,16 +214,16 @@ private slots:
         w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
         w.search("casa");
         const QByteArray before = exchangeBytes();
-        w->Sbianca->setChecked(keep);
-        w->Parola->setText("   ");
+        w->view().Sbianca->setChecked(keep);
+        w->view().Parola->setText("   ");
         w.pressEnter();
         QCOMPARE(exchangeBytes(), before);
-        QCOMPARE(w->Parola->text(), QString());
-        QCOMPARE(w->Risposta->toPlainText(), QString());
-        QCOMPARE(w->ListZ->count(), keep ? 5 : 0);
-        QCOMPARE(w->ListY->count(), keep ? 1 : 0);
-        QVERIFY(!w->ListZ->isEnabled() && !w->ListY->isEnabled());
-        QCOMPARE(w->Storia->count(), 1);
+        QCOMPARE(w->view().Parola->text(), QString());
+        QCOMPARE(w->view().Risposta->toPlainText(), QString());
+        QCOMPARE(w->view().ListZ->count(), keep ? 5 : 0);
+        QCOMPARE(w->view().ListY->count(), keep ? 1 : 0);
+        QVERIFY(!w->view().ListZ->isEnabled() && !w->view().ListY->isEnabled());
+        QCOMPARE(w->view().Storia->count(), 1);
     }
 
     // The window lays itself out again once per answer, and not for a search that never ran.
@@ -238,10 +240,10 @@ private slots:
     void lineBreaksInAPastedWordAreDropped() {
         Window w;
         w.choose(writeDictionary(dicts_, "it.txt", italianEntries()));
-        w->Parola->setText("ca\r\nsa\n");
-        w->CmdVai->click();
-        QCOMPARE(w->Parola->text(), QString("CASA"));
-        QCOMPARE(w->Risposta->toPlainText(), QString("house, home"));
+        w->view().Parola->setText("ca\r\nsa\n");
+        w->view().CmdVai->click();
+        QCOMPARE(w->view().Parola->text(), QString("CASA"));
+        QCOMPARE(w->view().Risposta->toPlainText(), QString("house, home"));
         QCOMPARE(exchangeBytes().split('\n').at(1), QByteArray("CASA\r"));
     }
 };

@@ -43,12 +43,13 @@ private:
 bool KeyRouting::eventFilter(QObject* watched, QEvent* event) {
     if (isEnterKey(event)) {
         const bool onRow = currentRowSelected(watched);
-        if (onRow && watched == s_.ListZ) s_.ListZ_DblClick();
-        if (onRow && watched == s_.ListY) s_.ListY_DblClick();
-        if (onRow && watched == s_.Storia) s_.Storia_DblClick();
-        if (watched == s_.ListZ || watched == s_.ListY || watched == s_.Storia) return true;
+        const SearchView& v = s_.view();
+        if (onRow && watched == v.ListZ) s_.ListZ_DblClick();
+        if (onRow && watched == v.ListY) s_.ListY_DblClick();
+        if (onRow && watched == v.Storia) s_.Storia_DblClick();
+        if (watched == v.ListZ || watched == v.ListY || watched == v.Storia) return true;
     }
-    if (watched == s_.Parola && event->type() == QEvent::KeyPress) {
+    if (watched == s_.view().Parola && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         // Tab and Shift+Tab move the focus; they are not keys of the query box.
         const bool movesFocus = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
@@ -60,7 +61,7 @@ bool KeyRouting::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     // Characters from dead keys, compose or an input method come without a key press.
-    if (watched == s_.Parola && event->type() == QEvent::InputMethod) {
+    if (watched == s_.view().Parola && event->type() == QEvent::InputMethod) {
         const QString typed = static_cast<QInputMethodEvent*>(event)->commitString();
         if (!typed.isEmpty()) {
             s_.Parola_KeyDown(0);
@@ -75,25 +76,25 @@ bool KeyRouting::eventFilter(QObject* watched, QEvent* event) {
 void routeSearchEvents(DictionarySearch& search) {
     using DS = DictionarySearch;
     DS* s = &search;
-    QObject::connect(s->mOpen, &QAction::triggered, s, &DS::mOpen_Click);
-    QObject::connect(s->mChange, &QAction::triggered, s, &DS::mChange_Click);
+    QObject::connect(s->view().mOpen, &QAction::triggered, s, &DS::mOpen_Click);
+    QObject::connect(s->view().mChange, &QAction::triggered, s, &DS::mChange_Click);
     auto* keys = new KeyRouting(search);
-    s->Parola->installEventFilter(keys);
-    QObject::connect(s->CmdVai, &QPushButton::clicked, s, &DS::CmdVai_Click);
-    QObject::connect(s->CmdClear, &QPushButton::clicked, s, &DS::CmdClear_Click);
-    QObject::connect(s->ListZ, &ResultList::doubleClicked, s, &DS::ListZ_DblClick);
-    QObject::connect(s->ListY, &ResultList::doubleClicked, s, &DS::ListY_DblClick);
+    s->view().Parola->installEventFilter(keys);
+    QObject::connect(s->view().CmdVai, &QPushButton::clicked, s, &DS::CmdVai_Click);
+    QObject::connect(s->view().CmdClear, &QPushButton::clicked, s, &DS::CmdClear_Click);
+    QObject::connect(s->view().ListZ, &ResultList::doubleClicked, s, &DS::ListZ_DblClick);
+    QObject::connect(s->view().ListY, &ResultList::doubleClicked, s, &DS::ListY_DblClick);
     // Any change of the keep box's value, by the user or by code.
-    QObject::connect(s->Sbianca, &QCheckBox::stateChanged, s, &DS::Sbianca_Click);
-    QObject::connect(s->CmdPagN, &QPushButton::clicked, s, &DS::CmdPagN_Click);
-    QObject::connect(s->CmdPagP, &QPushButton::clicked, s, &DS::CmdPagP_Click);
+    QObject::connect(s->view().Sbianca, &QCheckBox::stateChanged, s, &DS::Sbianca_Click);
+    QObject::connect(s->view().CmdPagN, &QPushButton::clicked, s, &DS::CmdPagN_Click);
+    QObject::connect(s->view().CmdPagP, &QPushButton::clicked, s, &DS::CmdPagP_Click);
     // Any change of the history selection, by the user or by code.
-    QObject::connect(s->Storia, &QListWidget::currentRowChanged, s, &DS::Storia_Click);
-    QObject::connect(s->Storia, &QListWidget::itemDoubleClicked, s, &DS::Storia_DblClick);
-    QObject::connect(s->CmdBack, &QPushButton::clicked, s, &DS::CmdBack_Click);
-    QObject::connect(s->CmdForw, &QPushButton::clicked, s, &DS::CmdForw_Click);
+    QObject::connect(s->view().Storia, &QListWidget::currentRowChanged, s, &DS::Storia_Click);
+    QObject::connect(s->view().Storia, &QListWidget::itemDoubleClicked, s, &DS::Storia_DblClick);
+    QObject::connect(s->view().CmdBack, &QPushButton::clicked, s, &DS::CmdBack_Click);
+    QObject::connect(s->view().CmdForw, &QPushButton::clicked, s, &DS::CmdForw_Click);
     // Enter on a list item does what a double-click does, for the keyboard.
-    s->ListZ->installEventFilter(keys);
-    s->ListY->installEventFilter(keys);
-    s->Storia->installEventFilter(keys);
+    s->view().ListZ->installEventFilter(keys);
+    s->view().ListY->installEventFilter(keys);
+    s->view().Storia->installEventFilter(keys);
 }

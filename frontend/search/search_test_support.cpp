@@ -187,26 +187,26 @@ void Window::exit() {
 
 void Window::choose(const QString& path, const QString& folderLeftIn) {
     prompts.answers.append({path, folderLeftIn});
-    if (search_->mOpen->isEnabled())
-        search_->mOpen->trigger();
+    if (search_->view().mOpen->isEnabled())
+        search_->view().mOpen->trigger();
     else
-        search_->mChange->trigger();
+        search_->view().mChange->trigger();
 }
 
 void Window::type(const QString& text) {
     // Key by key, accented letters included (Qt's key codes follow Latin-1 there).
     for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, search_->Parola, Qt::Key(c.toUpper().unicode()),
+        QTest::sendKeyEvent(QTest::Click, search_->view().Parola, Qt::Key(c.toUpper().unicode()),
                             QString(c), Qt::NoModifier);
 }
 
 void Window::pressEnter() {
-    QTest::keyClick(search_->Parola, Qt::Key_Return);
+    QTest::keyClick(search_->view().Parola, Qt::Key_Return);
 }
 
 void Window::search(const QString& word) {
-    search_->Parola->selectAll();
-    QTest::keyClick(search_->Parola, Qt::Key_Backspace);
+    search_->view().Parola->selectAll();
+    QTest::keyClick(search_->view().Parola, Qt::Key_Backspace);
     type(word);
     pressEnter();
 }

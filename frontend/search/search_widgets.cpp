@@ -9,8 +9,8 @@
 #include "user_prompts.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLineEdit>
+#include <QRegion>
 
 void setQueryRed(QLineEdit* queryBox, bool red) {
     QPalette palette = queryBox->palette();
@@ -28,12 +28,27 @@ void refreshKeepCaption(const SearchView& view) {
 }
 
 void warn(DictionarySearch& search, const QString& text) {
-    search.prompts().showMessage(search.window, search_messages::title(), text,
+    search.prompts().showMessage(search.view().window, search_messages::title(), text,
                                  UserPrompts::Icon::Warning);
 }
 
 QString noTranslation() {
     return QString(6, u' ');
+}
+
+void repaintPlaces(std::initializer_list<QWidget*> controls) {
+    QWidget* parent = nullptr;
+    QRegion places;
+    for (QWidget* control : controls) {
+        // Controls of one parent are repainted together.
+        if (parent && control->parentWidget() != parent) {
+            parent->repaint(places);
+            places = QRegion();
+        }
+        parent = control->parentWidget();
+        places += control->geometry();
+    }
+    if (parent) parent->repaint(places);
 }
 
 WaitCursor::WaitCursor(QWidget* window) : window_(window) {
@@ -42,36 +57,4 @@ WaitCursor::WaitCursor(QWidget* window) : window_(window) {
 
 WaitCursor::~WaitCursor() {
     window_->unsetCursor();
-}
-
-ListBatch::ListBatch(ResultList* list, TextEncoding encoding) : list_(list), encoding_(encoding) {}
-
-void ListBatch::add(QByteArrayView line) {
-    list_->lines()->append(line, encoding_);
-}
-
-void ListBatch::flush() {
-    list_->lines()->publish();
-}
-
-int ListBatch::count() const {
-    return list_->lines()->count();
-}
-
-ChunkRead readIntoLists(const SearchView& view, ExchangeReader& reader, qint64 resultsSize,
-                        const std::function<bool(QByteArrayView)>& take,
-                        std::initializer_list<ListBatch*> lists) {
-    const auto flush = [&] {
-        for (ListBatch* list : lists)
-            list->flush();
-    };
-    const ChunkRead read = readChunk(reader, resultsSize, take, [&] {
-        flush();
-        QCoreApplication::processEvents();
-    });
-    if (read.abandoned) return read;
-    flush();
-    view.ListZ->show();
-    view.ListY->show();
-    return read;
 }

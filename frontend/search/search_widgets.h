@@ -1,23 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces the search reactions share: the colour of the query word, the keep box caption,
-// the wait pointer and the batched filling of a list.
+// the warning and the wait pointer.
 
-#include "chunk_read.h"
-#include "text_encoding.h"
+#include <QString>
 
-#include <QList>
-#include <QStringList>
-
-#include <functional>
 #include <initializer_list>
-#include <optional>
 
 struct SearchView;
 class DictionarySearch;
 class QLineEdit;
 class QWidget;
-class ResultList;
 
 // Red marks a search that found no translation; black otherwise.
 void setQueryRed(QLineEdit* queryBox, bool red);
@@ -32,6 +25,10 @@ void warn(DictionarySearch& search, const QString& text);
 // The text the answer holds while no translation is found: six blanks.
 QString noTranslation();
 
+// Repaints at once the places of the controls, shown or just hidden, and nothing else: after a
+// change to these controls alone it shows what a repaint of the whole window would.
+void repaintPlaces(std::initializer_list<QWidget*> controls);
+
 // Shows the wait pointer over a window for its own lifetime.
 class WaitCursor {
 public:
@@ -43,23 +40,3 @@ public:
 private:
     QWidget* window_;
 };
-
-// Collects a list's lines, as the dictionary's bytes, and shows those collected at each flush.
-class ListBatch {
-public:
-    ListBatch(ResultList* list, TextEncoding encoding);
-    void add(QByteArrayView line);
-    void flush();
-    // Items in the list once the pending ones are in.
-    int count() const;
-
-private:
-    ResultList* list_;
-    TextEncoding encoding_;
-};
-
-// The first read and the page loader's read: the chunk's lines go to `take`, the lists are
-// filled now and then while events run, and at the end the lists are filled and shown.
-ChunkRead readIntoLists(const SearchView& view, ExchangeReader& reader, qint64 resultsSize,
-                        const std::function<bool(QByteArrayView)>& take,
-                        std::initializer_list<ListBatch*> lists);

@@ -34,7 +34,26 @@ public:
     explicit Form1(UserPrompts& prompts, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Controls, in creation order. Each widget's objectName is its member name.
+    // Window reactions (frontend/window).
+    void Form_Resize();
+    void Form_Unload();
+    void CmdEsci_Click();
+    void mExit_Click();
+    void mOpzioni_Click();
+    void mInstru_Click();
+    void mTips_Click();
+    void mAbout_Click();
+    void LayoutVertical() override;
+
+    UserPrompts& prompts() override { return prompts_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Controls, in creation order. Each widget's objectName is its member name, by which tests
+    // find it.
     QPushButton* CmdPagN = nullptr;
     QPushButton* CmdPagP = nullptr;
     ResultList* ListY = nullptr;
@@ -73,24 +92,6 @@ public:
     QAction* mSep4 = nullptr;
     QAction* mAbout = nullptr;
 
-    // Window reactions (frontend/window).
-    void Form_Resize();
-    void Form_Unload();
-    void CmdEsci_Click();
-    void mExit_Click();
-    void mOpzioni_Click();
-    void mInstru_Click();
-    void mTips_Click();
-    void mAbout_Click();
-    void LayoutVertical() override;
-
-    UserPrompts& prompts() override { return prompts_; }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void setUpWindow();
     void createControls();
     void createMenus();

@@ -93,14 +93,14 @@ void Form1EventsTest::keysInQueryBox() {
     QFETCH(QString, textAfter);
     QFETCH(bool, answerCleared);
     QFETCH(int, historyFlag);
-    form_->Parola->setEnabled(true);
-    form_->Parola->setText(QStringLiteral("CASA"));
-    form_->Parola->setFocus();
-    form_->Risposta->setPlainText(QStringLiteral("house"));
+    ui().Parola->setEnabled(true);
+    ui().Parola->setText(QStringLiteral("CASA"));
+    ui().Parola->setFocus();
+    ui().Risposta->setPlainText(QStringLiteral("house"));
     searchOf(*form_).HistoryFlag = 0;
-    QTest::keyClick(form_->Parola, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(form_->Parola->text(), textAfter); // the key reached the box unchanged
-    QCOMPARE(form_->Risposta->toPlainText().isEmpty(), answerCleared);
+    QTest::keyClick(ui().Parola, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(ui().Parola->text(), textAfter); // the key reached the box unchanged
+    QCOMPARE(ui().Risposta->toPlainText().isEmpty(), answerCleared);
     QCOMPARE(int(searchOf(*form_).HistoryFlag), historyFlag);
 }
 
@@ -117,28 +117,28 @@ void Form1EventsTest::composedTextInQueryBox() {
     QFETCH(QString, preedit);
     QFETCH(QString, commit);
     QFETCH(bool, reacted);
-    form_->Parola->setEnabled(true);
-    form_->Parola->setText(QStringLiteral("CASA"));
-    form_->Parola->setFocus();
-    form_->Risposta->setPlainText(QStringLiteral("house"));
+    ui().Parola->setEnabled(true);
+    ui().Parola->setText(QStringLiteral("CASA"));
+    ui().Parola->setFocus();
+    ui().Risposta->setPlainText(QStringLiteral("house"));
     searchOf(*form_).HistoryFlag = 0;
     QInputMethodEvent event(preedit, {});
     event.setCommitString(commit);
-    QCoreApplication::sendEvent(form_->Parola, &event);
-    QCOMPARE(form_->Parola->text(), QStringLiteral("CASA") + commit);
-    QCOMPARE(form_->Risposta->toPlainText().isEmpty(), reacted);
+    QCoreApplication::sendEvent(ui().Parola, &event);
+    QCOMPARE(ui().Parola->text(), QStringLiteral("CASA") + commit);
+    QCOMPARE(ui().Risposta->toPlainText().isEmpty(), reacted);
     QCOMPARE(int(searchOf(*form_).HistoryFlag), reacted ? 1 : 0);
 }
 
 void Form1EventsTest::keepBoxChangedByCode() {
-    form_->Puntina->show();
-    form_->CmdPagN->show();
-    form_->Sbianca->setChecked(true);
-    QVERIFY(form_->Puntina->isHidden());
-    QVERIFY(!form_->PuntinaOK->isHidden());
-    QVERIFY(form_->CmdPagN->isHidden());
-    form_->Sbianca->setChecked(false);
-    QVERIFY(!form_->Puntina->isHidden());
+    ui().Puntina->show();
+    ui().CmdPagN->show();
+    ui().Sbianca->setChecked(true);
+    QVERIFY(ui().Puntina->isHidden());
+    QVERIFY(!ui().PuntinaOK->isHidden());
+    QVERIFY(ui().CmdPagN->isHidden());
+    ui().Sbianca->setChecked(false);
+    QVERIFY(!ui().Puntina->isHidden());
 }
 
 void Form1EventsTest::pinLetsClicksThroughToKeepBox_data() {
@@ -149,17 +149,17 @@ void Form1EventsTest::pinLetsClicksThroughToKeepBox_data() {
 
 void Form1EventsTest::pinLetsClicksThroughToKeepBox() {
     QFETCH(bool, kept);
-    form_->Sbianca->show();
-    (kept ? form_->PuntinaOK : form_->Puntina)->show();
-    const QPoint overlap(form_->Sbianca->x() + 3, form_->Sbianca->y() + 12);
-    QVERIFY((kept ? form_->PuntinaOK : form_->Puntina)->geometry().contains(overlap));
-    QCOMPARE(form_->centralWidget()->childAt(overlap), form_->Sbianca);
+    ui().Sbianca->show();
+    (kept ? ui().PuntinaOK : ui().Puntina)->show();
+    const QPoint overlap(ui().Sbianca->x() + 3, ui().Sbianca->y() + 12);
+    QVERIFY((kept ? ui().PuntinaOK : ui().Puntina)->geometry().contains(overlap));
+    QCOMPARE(form_->centralWidget()->childAt(overlap), ui().Sbianca);
 }
 
 void Form1EventsTest::historySelectionChangedByCode() {
-    form_->Storia->addItems({QStringLiteral("CANE"), QStringLiteral("GATTO")});
-    form_->Storia->setCurrentRow(1);
-    QCOMPARE(form_->Parola->text(), QStringLiteral("GATTO"));
+    ui().Storia->addItems({QStringLiteral("CANE"), QStringLiteral("GATTO")});
+    ui().Storia->setCurrentRow(1);
+    QCOMPARE(ui().Parola->text(), QStringLiteral("GATTO"));
 }
 
 // A new user's first minute: the word typed straight after the choice, with no click, goes to
@@ -172,12 +172,12 @@ void Form1EventsTest::typingRightAfterAChoice() {
     form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     endPrompts_.answers.append({dictionary, {}});
-    form_->mOpen->trigger();
+    ui().mOpen->trigger();
     QTest::keyClicks(nullptr, QStringLiteral("casa"));
     QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
-    QCOMPARE(form_->Risposta->toPlainText(), QStringLiteral("house"));
-    QCOMPARE(form_->ListZ->count(), 2);
-    QCOMPARE(form_->Storia->count(), 1);
+    QCOMPARE(ui().Risposta->toPlainText(), QStringLiteral("house"));
+    QCOMPARE(ui().ListZ->count(), 2);
+    QCOMPARE(ui().Storia->count(), 1);
 }
 
 void Form1EventsTest::ending_data() {
@@ -193,7 +193,7 @@ void Form1EventsTest::ending_data() {
 void Form1EventsTest::ending() {
     QFETCH(QString, way);
     QFETCH(bool, optionsOpen);
-    if (optionsOpen) form_->mOpzioni->trigger();
+    if (optionsOpen) ui().mOpzioni->trigger();
     // A search holds the exchange file open while it reads its results.
     const QString exchange = cache_.filePath(QStringLiteral("exchange.txt"));
     QFile file(exchange);
@@ -202,9 +202,9 @@ void Form1EventsTest::ending() {
     QVERIFY(searchOf(*form_).session().exchange().open(exchange));
 
     if (way == "EXIT")
-        QTest::mouseClick(form_->CmdEsci, Qt::LeftButton);
+        QTest::mouseClick(ui().CmdEsci, Qt::LeftButton);
     else if (way == "mExit")
-        form_->mExit->trigger();
+        ui().mExit->trigger();
     else
         QVERIFY(form_->close()); // never refused
 
@@ -215,18 +215,18 @@ void Form1EventsTest::ending() {
 
 void Form1EventsTest::optionsWindowIsModeless() {
     QVERIFY(!Form2::exists());
-    form_->mOpzioni->trigger();
+    ui().mOpzioni->trigger();
     Form2& options = Form2::instance();
     QVERIFY(options.isVisible());
     QCOMPARE(options.parentWidget(), nullptr);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    form_->mOpzioni->trigger(); // again: the same window, still shown
+    ui().mOpzioni->trigger(); // again: the same window, still shown
     QCOMPARE(&Form2::instance(), &options);
     QVERIFY(options.isVisible());
     // The main window keeps taking input meanwhile.
-    form_->Parola->setEnabled(true);
-    QTest::keyClicks(form_->Parola, QStringLiteral("ok"));
-    QCOMPARE(form_->Parola->text(), QStringLiteral("ok"));
+    ui().Parola->setEnabled(true);
+    QTest::keyClicks(ui().Parola, QStringLiteral("ok"));
+    QCOMPARE(ui().Parola->text(), QStringLiteral("ok"));
 }
 
 void Form1EventsTest::optionsWindowOutlivesMainWindow() {

@@ -44,12 +44,12 @@ void Form1LayoutTest::init() {
 
 // Puts into OmbraRisp a one-line text at least boxWidths answer-box widths wide.
 void Form1LayoutTest::setAnswerWidth(double boxWidths) {
-    const double target = boxWidths * form_->Risposta->width();
-    const QFontMetrics metrics(form_->OmbraRisp->font());
+    const double target = boxWidths * ui().Risposta->width();
+    const QFontMetrics metrics(ui().OmbraRisp->font());
     QString text;
     while (metrics.horizontalAdvance(text) < target)
         text += QStringLiteral("word ");
-    form_->OmbraRisp->setText(text); // as the search does: no resize of the label
+    ui().OmbraRisp->setText(text); // as the search does: no resize of the label
 }
 
 // Resizes the window by its outer (frame) size, the size the minimum rule is about.
@@ -79,37 +79,37 @@ void Form1LayoutTest::resize() {
     const int sw = client()->width();
     const int sh = client()->height();
     // Boxes end 16 pixels from the right edge, WL 14, EXIT 16.
-    QCOMPARE(form_->Parola->geometry().right() + 1, sw - 16);
-    QCOMPARE(form_->Risposta->geometry().right() + 1, sw - 16);
-    QCOMPARE(form_->ListY->geometry().right() + 1, sw - 14);
-    QCOMPARE(form_->CmdEsci->geometry().right() + 1, sw - 16);
-    QCOMPARE(form_->LabIng->geometry().left(), form_->Parola->geometry().left());
-    QCOMPARE(form_->LabIng->width(), form_->Parola->width());
-    QCOMPARE(form_->LabIta->width(), form_->Risposta->width());
-    QCOMPARE(form_->LabVediAnche->geometry().left(), form_->ListZ->geometry().left());
-    QCOMPARE(form_->LabVediAnche->width(), form_->ListZ->width());
-    QCOMPARE(form_->LabAllInterno->geometry().left(), form_->ListY->geometry().left());
-    QCOMPARE(form_->LabAllInterno->width(), form_->ListY->width());
+    QCOMPARE(ui().Parola->geometry().right() + 1, sw - 16);
+    QCOMPARE(ui().Risposta->geometry().right() + 1, sw - 16);
+    QCOMPARE(ui().ListY->geometry().right() + 1, sw - 14);
+    QCOMPARE(ui().CmdEsci->geometry().right() + 1, sw - 16);
+    QCOMPARE(ui().LabIng->geometry().left(), ui().Parola->geometry().left());
+    QCOMPARE(ui().LabIng->width(), ui().Parola->width());
+    QCOMPARE(ui().LabIta->width(), ui().Risposta->width());
+    QCOMPARE(ui().LabVediAnche->geometry().left(), ui().ListZ->geometry().left());
+    QCOMPARE(ui().LabVediAnche->width(), ui().ListZ->width());
+    QCOMPARE(ui().LabAllInterno->geometry().left(), ui().ListY->geometry().left());
+    QCOMPARE(ui().LabAllInterno->width(), ui().ListY->width());
     // One pixel between NL and WL; the empty frame keeps NL's rectangle.
-    QCOMPARE(form_->ListY->geometry().left() - form_->ListZ->geometry().right(), 2);
-    QCOMPARE(form_->ListZZ->geometry(), form_->ListZ->geometry());
+    QCOMPARE(ui().ListY->geometry().left() - ui().ListZ->geometry().right(), 2);
+    QCOMPARE(ui().ListZZ->geometry(), ui().ListZ->geometry());
     // The keep box is centred on WL's left edge (to the rounding of both).
-    const double centre = form_->Sbianca->x() + form_->Sbianca->width() / 2.0;
-    QVERIFY(qAbs(centre - form_->ListY->x()) <= 1.0);
-    QCOMPARE(form_->Puntina->geometry(), form_->PuntinaOK->geometry());
-    QVERIFY(qAbs(form_->Puntina->x() - (form_->Sbianca->x() - 27.2)) <= 1.0);
+    const double centre = ui().Sbianca->x() + ui().Sbianca->width() / 2.0;
+    QVERIFY(qAbs(centre - ui().ListY->x()) <= 1.0);
+    QCOMPARE(ui().Puntina->geometry(), ui().PuntinaOK->geometry());
+    QVERIFY(qAbs(ui().Puntina->x() - (ui().Sbianca->x() - 27.2)) <= 1.0);
     // Vertically: bottom row 30 above the lower edge, lists ending 9 above it.
     QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, float(sh - 30));
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             form_->CmdBack, form_->CmdForw, form_->CmdPagP, form_->CmdPagN, form_->Sbianca,
-             form_->Puntina, form_->CmdEsci})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ui().CmdBack, ui().CmdForw, ui().CmdPagP, ui().CmdPagN,
+                                         ui().Sbianca, ui().Puntina, ui().CmdEsci})
         QCOMPARE(w->y(), sh - 30);
-    for (QWidget* list : std::initializer_list<QWidget*>{form_->Storia, form_->ListZ, form_->ListZZ,
-                                                         form_->ListY}) {
+    for (QWidget* list :
+         std::initializer_list<QWidget*>{ui().Storia, ui().ListZ, ui().ListZZ, ui().ListY}) {
         QCOMPARE(list->y(), 135);
         QCOMPARE(list->geometry().bottom() + 1, sh - 39);
     }
-    for (QLabel* label : {form_->LabStoria, form_->LabVediAnche, form_->LabAllInterno})
+    for (QLabel* label : {ui().LabStoria, ui().LabVediAnche, ui().LabAllInterno})
         QCOMPARE(label->y(), 119);
 }
 
@@ -127,12 +127,12 @@ void Form1LayoutTest::answerBoxLines() {
     QFETCH(int, height);
     setAnswerWidth(boxWidths);
     form_->LayoutVertical();
-    QCOMPARE(form_->Risposta->geometry(), QRect(88, 72, client()->width() - 104, height));
+    QCOMPARE(ui().Risposta->geometry(), QRect(88, 72, client()->width() - 104, height));
     const int listsTop = 72 + height + 7;
     QCOMPARE(form_->findChild<DictionarySearch*>()->ListsTop, float(listsTop));
-    QCOMPARE(form_->LabVediAnche->y(), listsTop);
-    for (QWidget* list : std::initializer_list<QWidget*>{form_->Storia, form_->ListZ, form_->ListZZ,
-                                                         form_->ListY}) {
+    QCOMPARE(ui().LabVediAnche->y(), listsTop);
+    for (QWidget* list :
+         std::initializer_list<QWidget*>{ui().Storia, ui().ListZ, ui().ListZZ, ui().ListY}) {
         QCOMPARE(list->y(), listsTop + 16);
         QCOMPARE(list->height(), client()->height() - 30 - listsTop - 25);
     }
@@ -142,12 +142,12 @@ void Form1LayoutTest::longAnswerInLowWindow() {
     resizeOuter(QSize(334, 252));
     setAnswerWidth(40);
     form_->LayoutVertical();
-    const int lines = form_->Risposta->height() / 20;
+    const int lines = ui().Risposta->height() / 20;
     QVERIFY(lines >= 2);
-    QCOMPARE(form_->Risposta->height(), 20 * lines);
+    QCOMPARE(ui().Risposta->height(), 20 * lines);
     // As many lines as leave the lists at least one pixel, and not one more.
-    QVERIFY(form_->ListZ->height() >= 1);
-    QVERIFY(lines == 2 || form_->ListZ->height() <= 20);
+    QVERIFY(ui().ListZ->height() >= 1);
+    QVERIFY(lines == 2 || ui().ListZ->height() <= 20);
 }
 
 void Form1LayoutTest::windowTooLowForTwoLines() {
@@ -155,24 +155,24 @@ void Form1LayoutTest::windowTooLowForTwoLines() {
     client()->resize(client()->width(), 100);
     setAnswerWidth(10);
     form_->LayoutVertical();
-    QCOMPARE(form_->Risposta->height(), 40);
+    QCOMPARE(ui().Risposta->height(), 40);
     QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, 70.f);
     for (QWidget* list :
-         std::initializer_list<QWidget*>{form_->Storia, form_->ListZ, form_->ListZZ, form_->ListY})
+         std::initializer_list<QWidget*>{ui().Storia, ui().ListZ, ui().ListZZ, ui().ListY})
         QCOMPARE(list->height(), 0);
 }
 
 void Form1LayoutTest::minimizedWindowKeepsLayout() {
-    const QRect parola = form_->Parola->geometry();
-    const QRect exit = form_->CmdEsci->geometry();
+    const QRect parola = ui().Parola->geometry();
+    const QRect exit = ui().CmdEsci->geometry();
     form_->setWindowState(Qt::WindowMinimized);
     form_->resize(900, 600);
-    QCOMPARE(form_->Parola->geometry(), parola);
-    QCOMPARE(form_->CmdEsci->geometry(), exit);
+    QCOMPARE(ui().Parola->geometry(), parola);
+    QCOMPARE(ui().CmdEsci->geometry(), exit);
 
     form_->setWindowState(Qt::WindowNoState);
     form_->resize(901, 601);
-    QCOMPARE(form_->Parola->width(), client()->width() - 104);
+    QCOMPARE(ui().Parola->width(), client()->width() - 104);
 }
 
 void Form1LayoutTest::resizeWhileLayoutYields() {
@@ -188,9 +188,9 @@ void Form1LayoutTest::resizeWhileLayoutYields() {
     QCOMPARE(form_->size(), QSize(900, 600));
     const int sh = client()->height();
     QCOMPARE(form_->findChild<DictionarySearch*>()->BottomRowTop, float(sh - 30));
-    QCOMPARE(form_->ListZ->geometry().bottom() + 1, sh - 39);
-    QCOMPARE(form_->Parola->width(), client()->width() - 104);
-    QCOMPARE(form_->CmdEsci->y(), sh - 30);
+    QCOMPARE(ui().ListZ->geometry().bottom() + 1, sh - 39);
+    QCOMPARE(ui().Parola->width(), client()->width() - 104);
+    QCOMPARE(ui().CmdEsci->y(), sh - 30);
 }
 
 QTEST_MAIN(Form1LayoutTest)

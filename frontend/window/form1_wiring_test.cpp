@@ -49,10 +49,10 @@ struct Scene {
     // Reactions called directly, so that a scene does not rest on the routing under test.
     void open(const QString& path) {
         prompts.answers.append({path, {}});
-        search.mOpen->isEnabled() ? search.mOpen_Click() : search.mChange_Click();
+        search.view().mOpen->isEnabled() ? search.mOpen_Click() : search.mChange_Click();
     }
     void find(const QString& word) {
-        search.Parola->setText(word);
+        search.view().Parola->setText(word);
         search.HistoryFlag = DictionarySearch::HistoryRecord; // as typing it would
         search.CmdVai_Click();
     }
@@ -125,7 +125,7 @@ Row listRow(const char* list, int row, void (*how)(QAbstractItemView*, int)) {
 Row percentEnterRow(bool onText) {
     return {[](Scene& s) {
                 s.option<QComboBox>("NEsca")->lineEdit()->setText("75");
-                s.picked = s.search.LabVediAnche->text();
+                s.picked = s.search.view().LabVediAnche->text();
             },
             [onText](Scene& s) {
                 auto* box = s.option<QComboBox>("NEsca");
@@ -160,7 +160,7 @@ const std::map<QString, Row>& rows() {
         {"Help > Tips", helpRow("mTips", texts::tips)},
         {"Help > About", helpRow("mAbout", texts::about)},
         {"FIND",
-         {[](Scene& s) { s.search.Parola->setText("gatto"); }, click("CmdVai"),
+         {[](Scene& s) { s.search.view().Parola->setText("gatto"); }, click("CmdVai"),
           [](Scene& s) { return s.answer() == "cat"; }}},
         {"CLEAR", {nullptr, click("CmdClear"), [](Scene& s) { return s.query().isEmpty(); }}},
         {"EXIT", {nullptr, click("CmdEsci"), [](Scene& s) { return s.prompts.endCalls == 1; }}},
@@ -192,7 +192,7 @@ const std::map<QString, Row>& rows() {
         {"click on QHL",
          {[](Scene& s) { s.find("gatto"); },
           [](Scene& s) { mouseClickRow(s.main<QListWidget>("Storia"), 0); },
-          [](Scene& s) { return s.query() == items(s.search.Storia).value(0); }}},
+          [](Scene& s) { return s.query() == items(s.search.view().Storia).value(0); }}},
         {"key down in QW", // a key without a character still arms the history
          {[](Scene& s) { s.search.HistoryFlag = DictionarySearch::HistoryIdle; },
           [](Scene& s) { QTest::keyClick(s.main("Parola"), Qt::Key_Left); },
@@ -205,7 +205,7 @@ const std::map<QString, Row>& rows() {
           [](Scene& s) { QTest::keyClick(s.main("Parola"), Qt::Key_1, Qt::ControlModifier); },
           [](Scene& s) { return !s.answer().isEmpty() && answerAndLists(s) == s.picked; }, true}},
         {"Enter in QW",
-         {[](Scene& s) { s.search.Parola->setText("gatto"); },
+         {[](Scene& s) { s.search.view().Parola->setText("gatto"); },
           [](Scene& s) { QTest::keyClick(s.main("Parola"), Qt::Key_Return); },
           [](Scene& s) { return s.answer() == "cat"; }}},
         {"composed character in QW",
@@ -237,6 +237,10 @@ const std::map<QString, Row>& rows() {
           [](Scene& s) { return s.main<QLabel>("LabStoria")->text() != "QUERIES (QHL)"; }}},
         {"options: English",
          {[](Scene&) { Form2::instance().LinguaIta->setChecked(true); }, click("LinguaIng", true),
+          [](Scene& s) { return s.main<QLabel>("LabStoria")->text() == "QUERIES (QHL)"; }}},
+        // Selected already: no toggle, yet the click re-captions both windows.
+        {"options: English clicked again",
+         {[](Scene& s) { s.main<QLabel>("LabStoria")->setText("x"); }, click("LinguaIng", true),
           [](Scene& s) { return s.main<QLabel>("LabStoria")->text() == "QUERIES (QHL)"; }}},
     };
     return table;
@@ -290,9 +294,9 @@ void Form1WiringTest::eachControlReachesItsReaction() {
     row.act(s);
     const QString state = QStringLiteral("QW \"%1\", PT \"%2\", NL %3, WL %4, QHL %5")
                               .arg(s.query(), s.answer())
-                              .arg(s.search.ListZ->count())
-                              .arg(s.search.ListY->count())
-                              .arg(s.search.Storia->count());
+                              .arg(s.search.view().ListZ->count())
+                              .arg(s.search.view().ListY->count())
+                              .arg(s.search.view().Storia->count());
     QVERIFY2(row.reacted(s), qPrintable(state));
 }
 

@@ -173,15 +173,15 @@ void Form2Test::listsOnAndOff() {
     QFETCH(bool, percentEnabled);
     QFETCH(bool, nlCaptionEnabled);
     QFETCH(bool, wlCaptionEnabled);
-    Form1& main = mainWindow();
+    mainWindow();
     Form2& o = Form2::instance();
     auto* check = o.findChild<QCheckBox*>(box);
     if (on) check->setChecked(false); // "on again" starts from off
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
     QCOMPARE(check->isChecked(), on);
     QCOMPARE(o.NEsca->isEnabled(), percentEnabled);
-    QCOMPARE(main.LabVediAnche->isEnabled(), nlCaptionEnabled);
-    QCOMPARE(main.LabAllInterno->isEnabled(), wlCaptionEnabled);
+    QCOMPARE(ui().LabVediAnche->isEnabled(), nlCaptionEnabled);
+    QCOMPARE(ui().LabAllInterno->isEnabled(), wlCaptionEnabled);
 }
 
 void Form2Test::pickingAPercentage_data() {
@@ -197,17 +197,17 @@ void Form2Test::pickingAPercentage() {
     QFETCH(bool, italian);
     QFETCH(int, upPresses);
     QFETCH(QString, caption);
-    Form1& main = mainWindow();
+    mainWindow();
     Form2& o = Form2::instance();
     o.LinguaIta->setChecked(italian);
     o.show();
     QVERIFY(QTest::qWaitForWindowExposed(&o));
     // Stepping through the list picks its items one by one.
-    main.LabVediAnche->setToolTip(QStringLiteral("CASA")); // a long root's, from a search
+    ui().LabVediAnche->setToolTip(QStringLiteral("CASA")); // a long root's, from a search
     for (int i = 0; i < upPresses; ++i)
         QTest::keyClick(o.NEsca, Qt::Key_Up);
-    QCOMPARE(main.LabVediAnche->text(), caption);
-    QCOMPARE(main.LabVediAnche->toolTip(), QString());
+    QCOMPARE(ui().LabVediAnche->text(), caption);
+    QCOMPARE(ui().LabVediAnche->toolTip(), QString());
 }
 
 void Form2Test::typingAPercentage_data() {
@@ -222,7 +222,7 @@ void Form2Test::typingAPercentage_data() {
 void Form2Test::typingAPercentage() {
     QFETCH(QString, keys);
     QFETCH(bool, enter);
-    Form1& main = mainWindow();
+    mainWindow();
     Form2& o = Form2::instance();
     o.show();
     QVERIFY(QTest::qWaitForWindowExposed(&o));
@@ -231,7 +231,7 @@ void Form2Test::typingAPercentage() {
     if (enter) QTest::keyClick(o.NEsca, Qt::Key_Return);
     // The setting changes; the caption does not, and the typed text is kept as typed.
     QCOMPARE(settings::rootPercentText(), keys);
-    QCOMPARE(main.LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 50%"));
+    QCOMPARE(ui().LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 50%"));
     QCOMPARE(o.NEsca->count(), 4);
 }
 
@@ -243,7 +243,7 @@ void Form2Test::defaults_data() {
 
 void Form2Test::defaults() {
     QFETCH(bool, italian);
-    Form1& main = mainWindow();
+    mainWindow();
     Form2& o = Form2::instance();
     o.LinguaIta->setChecked(italian);
     o.show();
@@ -252,17 +252,17 @@ void Form2Test::defaults() {
     o.useWL->setChecked(false);
     o.NEsca->setCurrentIndex(3);
     emit o.NEsca->activated(3); // "25" picked from the list
-    QCOMPARE(main.LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 25%"));
+    QCOMPARE(ui().LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 25%"));
 
     QTest::mouseClick(o.CmdDefaults, Qt::LeftButton);
     QVERIFY(o.useNL->isChecked());
     QVERIFY(o.useWL->isChecked());
     QCOMPARE(o.NEsca->currentText(), QStringLiteral("50"));
     QVERIFY(o.NEsca->isEnabled());
-    QVERIFY(main.LabVediAnche->isEnabled());
-    QVERIFY(main.LabAllInterno->isEnabled());
+    QVERIFY(ui().LabVediAnche->isEnabled());
+    QVERIFY(ui().LabAllInterno->isEnabled());
     // Setting the text from code is no pick: the caption keeps the 25% text.
-    QCOMPARE(main.LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 25%"));
+    QCOMPARE(ui().LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 25%"));
     QCOMPARE(o.LinguaIta->isChecked(), italian);
     QCOMPARE(settings::italian(), italian);
 }

@@ -154,10 +154,10 @@ void LanguageSwitchTest::queryCaption() {
     QFETCH(QString, shortName);
     QFETCH(bool, italian);
     QFETCH(QString, caption);
-    main_->nomepurobreve->setText(shortName);
+    ui().nomepurobreve->setText(shortName);
     if (!italian) choose(true); // a switch to English needs Italian first
     choose(italian);
-    QCOMPARE(main_->LabIng->text(), caption);
+    QCOMPARE(ui().LabIng->text(), caption);
 }
 
 void LanguageSwitchTest::neighboursCaptionIsReset_data() {
@@ -175,40 +175,40 @@ void LanguageSwitchTest::neighboursCaptionIsReset() {
     QFETCH(QString, caption);
     options_->NEsca->setCurrentIndex(1);
     emit options_->NEsca->activated(1); // "75" picked
-    QCOMPARE(main_->LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 75%"));
+    QCOMPARE(ui().LabVediAnche->text(), QStringLiteral("NEIGHBOURS (NL) - 75%"));
     // A search with a root too long for the caption leaves it and its tool tip so.
-    main_->LabVediAnche->setText(texts::neighboursCaption(italian, QString(80, 'A'), false));
-    main_->LabVediAnche->setToolTip(QString(80, 'A'));
-    main_->Sbianca->setText(texts::keepListsCaption(italian, 12, 3));
+    ui().LabVediAnche->setText(texts::neighboursCaption(italian, QString(80, 'A'), false));
+    ui().LabVediAnche->setToolTip(QString(80, 'A'));
+    ui().Sbianca->setText(texts::keepListsCaption(italian, 12, 3));
     if (!italian && !alreadySelected) choose(true);
     const QSignalSpy switches(&OptionChanges::instance(), &OptionChanges::languageChosen);
     choose(italian);
     QCOMPARE(switches.count(), 1); // the click's reaction ran once
-    QCOMPARE(main_->LabVediAnche->text(), caption);
-    QCOMPARE(main_->LabVediAnche->toolTip(), QString());
-    QVERIFY(!main_->Sbianca->text().contains(QStringLiteral("12")));
+    QCOMPARE(ui().LabVediAnche->text(), caption);
+    QCOMPARE(ui().LabVediAnche->toolTip(), QString());
+    QVERIFY(!ui().Sbianca->text().contains(QStringLiteral("12")));
     QCOMPARE(options_->NEsca->currentText(), QStringLiteral("75")); // the setting stays
 }
 
 void LanguageSwitchTest::keepBoxLosesCounts() {
-    main_->Sbianca->setText(texts::keepListsCaption(false, 12, 3));
+    ui().Sbianca->setText(texts::keepListsCaption(false, 12, 3));
     choose(true);
-    QCOMPARE(main_->Sbianca->text(), QStringLiteral("Mantieni queste NL/WL"));
-    main_->Sbianca->setText(texts::keepListsCaption(true, 12, 3));
+    QCOMPARE(ui().Sbianca->text(), QStringLiteral("Mantieni queste NL/WL"));
+    ui().Sbianca->setText(texts::keepListsCaption(true, 12, 3));
     choose(false);
-    QCOMPARE(main_->Sbianca->text(), QStringLiteral("Keep current NL/WL"));
+    QCOMPARE(ui().Sbianca->text(), QStringLiteral("Keep current NL/WL"));
 }
 
 void LanguageSwitchTest::statesAreKept() {
     options_->useNL->setChecked(false);
-    main_->Sbianca->setChecked(true);
-    main_->CmdVai->setEnabled(true);
+    ui().Sbianca->setChecked(true);
+    ui().CmdVai->setEnabled(true);
     choose(true);
-    QVERIFY(!main_->LabVediAnche->isEnabled());
+    QVERIFY(!ui().LabVediAnche->isEnabled());
     QVERIFY(!options_->NEsca->isEnabled());
-    QVERIFY(main_->Sbianca->isChecked());
-    QVERIFY(main_->CmdVai->isEnabled());
-    QVERIFY(!main_->Parola->isEnabled());
+    QVERIFY(ui().Sbianca->isChecked());
+    QVERIFY(ui().CmdVai->isEnabled());
+    QVERIFY(!ui().Parola->isEnabled());
     QVERIFY(!options_->useNL->isChecked());
 }
 

@@ -37,7 +37,7 @@ private:
         const std::size_t size = (translation ? 1 : 0) + line.size() + 2;
         if (text_.size() - used_ < size) text_.resize(std::max(2 * text_.size(), used_ + size));
         char* at = text_.data() + used_;
-        if (translation) *at++ = '=';
+        if (translation) *at++ = translationMark;
         if (!line.empty()) std::memcpy(at, line.data(), line.size());
         at[line.size()] = '\r';
         at[line.size() + 1] = '\n';
@@ -52,18 +52,11 @@ private:
 
 } // namespace
 
-Mode modeFromText(std::string_view text) {
-    if (text == "0") return Mode::TranslationOnly;
-    if (text == "1") return Mode::Neighbours;
-    if (text == "2") return Mode::Whereinto;
-    return Mode::NeighboursAndWhereinto;
-}
-
 ScanStatus scanLines(LineReader& dictionary, const Request& request, ChunkSink& sink) {
     const std::string_view query = request.query;
     const std::string_view root = request.root;
     const Mode mode = modeFromText(request.mode);
-    const bool everything = query == "*";
+    const bool everything = query == everyHeadword;
     const bool wantNeighbours = mode == Mode::Neighbours || mode == Mode::NeighboursAndWhereinto;
     const bool wantWhereinto = mode == Mode::Whereinto || mode == Mode::NeighboursAndWhereinto;
     // Mode "1" ends at the first headword without the root once NL has begun; a QW of one

@@ -3,6 +3,8 @@
 
 #include "upper_case.h"
 
+#include <lexscan/exchange_format.h>
+
 namespace dictconv {
 
 namespace {
@@ -29,7 +31,7 @@ std::string cleanHeadword(std::string_view raw) {
 
 bool isWantedHeadword(std::string_view headword) {
     if (headword.empty()) return false;
-    if (headword.front() == '*' || headword.front() == '=' || headword.front() == '_') return false;
+    if (lexscan::isReservedFirstCharacter(headword.front())) return false;
     return !headword.starts_with("00DATABASE") && !headword.starts_with("00-DATABASE");
 }
 

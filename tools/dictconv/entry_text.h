@@ -11,7 +11,8 @@ namespace dictconv {
 std::string cleanHeadword(std::string_view raw);
 
 // False for cleaned headwords the dictionary must not hold: empty ones, those starting with a
-// character the exchange file reserves ("*", "=", "_"), and dictd's own metadata entries.
+// character the exchange file reserves (lexscan::isReservedFirstCharacter), and dictd's own
+// metadata entries.
 bool isWantedHeadword(std::string_view headword);
 
 // The translation of one dictd entry on one line. The entry's first line is dropped when it

@@ -4,6 +4,8 @@
 #include "check.h"
 #include "text_kind.h"
 
+#include <lexscan/exchange_format.h>
+
 #include <ostream>
 
 namespace dictconv {
@@ -60,7 +62,7 @@ void LineChecks::add(const CheckedLine& line) {
 void LineChecks::checkHeadword(std::string_view headword, bool ascii) {
     if (headword.find_first_not_of(' ') == std::string_view::npos) {
         problem(Blank, "blank headword");
-    } else if (headword[0] == '*' || headword[0] == '=' || headword[0] == '_') {
+    } else if (lexscan::isReservedFirstCharacter(headword[0])) {
         problem(Reserved, "headword " + quoted(headword) + " begins with \"" + headword[0] +
                               "\", which the format reserves");
     }

@@ -11,6 +11,8 @@
 #include "upper_case.h"
 #include "utf8.h"
 
+#include <lexscan/exchange_format.h>
+
 #include <algorithm>
 #include <cstring>
 #include <ostream>
@@ -89,7 +91,7 @@ private:
     void checkHeadword(const std::string& h, std::uint64_t number) {
         if (h.find_first_not_of(' ') == std::string::npos) {
             left(number, "blank headword");
-        } else if (h[0] == '*' || h[0] == '=' || h[0] == '_') {
+        } else if (lexscan::isReservedFirstCharacter(h[0])) {
             left(number, "headword begins with \"" + std::string(1, h[0]) + "\"");
         }
     }

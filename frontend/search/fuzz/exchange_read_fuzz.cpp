@@ -7,9 +7,9 @@
 // stretch set, the first four bytes 0x01 inside a line stand for 50,000 copies of the byte
 // before them, so that short inputs reach lines longer than any query.
 
+#include "exchange_lines.h"
 #include "exchange_reader.h"
 #include "long_lines.h"
-#include "result_lines.h"
 #include "text_encoding.h"
 
 #include <QByteArray>

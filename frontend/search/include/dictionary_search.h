@@ -2,7 +2,7 @@
 #pragma once
 // The search side of the main window: the dictionary choice, the search driver, NL pages, the
 // history and the query entry, with the window state they share. It acts on the window's
-// controls through its view; the window routes their events to the reactions below.
+// controls through the view it holds; the window routes their events to the reactions below.
 
 #include "search_view.h"
 
@@ -16,7 +16,7 @@ class SearchHost;
 class SearchSession;
 class UserPrompts;
 
-class DictionarySearch : public QObject, public SearchView {
+class DictionarySearch : public QObject {
     Q_OBJECT
 public:
     // The values of HistoryFlag.
@@ -69,12 +69,15 @@ public:
     // Closes whatever file a search or page load still holds open; the program ends next.
     void closeFiles();
 
+    // The window's controls it acts on.
+    const SearchView& view() const { return view_; }
     UserPrompts& prompts();
     SearchHost& host() { return host_; }
     // The state that outlives one reaction: scanner binding, open exchange file, busy flag.
     SearchSession& session() { return *session_; }
 
 private:
+    SearchView view_;
     SearchHost& host_;
     std::unique_ptr<SearchSession> session_;
 };

@@ -16,7 +16,7 @@ public:
     virtual bool takeChunk(std::uint32_t neighbourCount, std::string_view lines) = 0;
 };
 
-// The chunk header line: "*", the NL count in decimal, CR LF.
+// The chunk header line: its mark, the NL count in decimal, the line end.
 std::string chunkHeader(std::uint32_t neighbourCount);
 
 // Keeps every chunk, header and lines, as the exchange file would hold them after the request.

@@ -10,9 +10,9 @@ namespace lexscan {
 
 struct Request {
     std::string dictionaryPath; // line 1
-    std::string query;          // line 2, QW; "*" asks for every headword
+    std::string query;          // line 2, QW; everyHeadword asks for every headword
     std::string root;           // line 3
-    std::string mode;           // line 4, "0" to "3"; any other text counts as "3"
+    std::string mode;           // line 4, read by modeFromText()
 };
 
 // Reads the first four lines (LF or CR LF); a line that is not there reads as empty.

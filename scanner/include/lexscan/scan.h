@@ -5,6 +5,7 @@
 // query word, handed to a sink in chunks of at most chunkLimit NL lines.
 
 #include "lexscan/chunk_sink.h"
+#include "lexscan/exchange_format.h"
 #include "lexscan/line_reader.h"
 #include "lexscan/request.h"
 
@@ -12,17 +13,6 @@
 #include <string_view>
 
 namespace lexscan {
-
-inline constexpr std::uint32_t chunkLimit = 32000;
-
-enum class Mode {
-    TranslationOnly,        // "0": PT only, stops after the first exact match
-    Neighbours,             // "1": NL, stops after the block of NL headwords
-    Whereinto,              // "2": WL
-    NeighboursAndWhereinto, // "3" and any other text
-};
-
-Mode modeFromText(std::string_view text);
 
 enum class ScanStatus {
     Completed,            // every chunk was handed over

@@ -4,25 +4,26 @@
 
 #include "text_encoding.h"
 
+#include <lexscan/exchange_format.h>
+
 #include <QByteArrayView>
 #include <QString>
 
 enum class LineKind {
-    ChunkHeader, // "*" and the chunk's NL count
-    Ignored,     // "_" lines, empty lines and lines of spaces
-    Translation, // "=" and a translation line
+    ChunkHeader, // the chunk header mark and the chunk's NL count
+    Ignored,     // lines of the ignored mark, empty lines and lines of spaces
+    Translation, // the translation mark and a translation line
     Headword,    // an NL or a WL line
 };
 
 LineKind classifyLine(QByteArrayView line);
 
-// Lines 1 to 4 hold the request, line 5 the first chunk header.
-constexpr int requestLineCount = 4;
+using lexscan::requestLineCount;
 
 // Tells NL lines from WL lines.
 struct HeadwordSorter {
     QString root;
-    bool allHeadwords = false; // the query word is "*"
+    bool allHeadwords = false; // the query word asks for every headword
     bool isNeighbour(const QString& headword) const {
         return allHeadwords || headword.startsWith(root);
     }

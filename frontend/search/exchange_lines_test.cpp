@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chunk_read.h"
+#include "exchange_lines.h"
 #include "exchange_reader.h"
-#include "result_lines.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -28,7 +28,7 @@ template <typename Take> [[nodiscard]] bool readFile(const QByteArray& content, 
 
 } // namespace
 
-class ResultLinesTest : public QObject {
+class ExchangeLinesTest : public QObject {
     Q_OBJECT
 private slots:
     void firstRead_data() {
@@ -260,5 +260,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(ResultLinesTest)
-#include "result_lines_test.moc"
+QTEST_GUILESS_MAIN(ExchangeLinesTest)
+#include "exchange_lines_test.moc"

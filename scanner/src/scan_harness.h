@@ -20,14 +20,24 @@ struct ScanRun {
     std::string text; // every chunk, header and lines
 };
 
+// find: the block scan's vector path, null for the fastest; lineByLine: the plain scan instead.
 inline ScanRun scanBytes(std::string_view dictionary, const Request& request,
                          std::size_t blockSize = LineReader::defaultBlockSize,
-                         std::size_t readLimit = static_cast<std::size_t>(-1)) {
+                         std::size_t readLimit = static_cast<std::size_t>(-1),
+                         CandidateFinder find = nullptr, bool lineByLine = false) {
     MemorySource source(dictionary, readLimit);
     LineReader reader(source, blockSize);
     StringSink sink;
-    const ScanStatus status = scanLines(reader, request, sink);
+    const ScanStatus status =
+        lineByLine ? scanLineByLine(reader, request, sink) : scanLines(reader, request, sink, find);
     return {status, sink.text};
+}
+
+// Every vector path of the block scan this processor runs.
+inline std::vector<NamedCandidateFinder> candidateFinders() {
+    NamedCandidateFinder finders[3];
+    const std::size_t count = availableCandidateFinders(finders);
+    return {finders, finders + count};
 }
 
 using vocabrix::text::FailingSource;

@@ -63,6 +63,24 @@ bool LineReader::skipSlow() {
     }
 }
 
+std::string_view LineReader::wholeLines() {
+    // Lines handed out one by one are indexed ahead; forget that index, next() makes it again.
+    indexed_ = begin_;
+    cursor_ = count_ = 0;
+    if (!atEnd_ && end_ - begin_ < capacity_) {
+        compact();
+        while (!atEnd_ && end_ < capacity_)
+            fill();
+        indexed_ = begin_;
+    }
+    const std::size_t held = end_ - begin_;
+    if (atEnd_ && !failed_) return {data_ + begin_, held};
+    const void* last = held == 0 ? nullptr : ::memrchr(data_ + begin_, '\n', held);
+    if (last == nullptr) return {};
+    return {data_ + begin_,
+            static_cast<std::size_t>(static_cast<const char*>(last) - data_) + 1 - begin_};
+}
+
 void LineReader::indexWindow() {
     const std::size_t size = std::min(windowSize, end_ - indexed_);
     windowStart_ = indexed_;

@@ -52,6 +52,18 @@ public:
         return skipSlow();
     }
 
+    // Whole lines not yet handed out, for a caller that splits them itself: from the start of
+    // the next line up to and including the last LF held, or at the end of the input every
+    // byte left. Tops the buffer up first. Empty when no whole line fits the buffer (then
+    // next() or skip() takes that line) or no line is left. At least lineSlack readable bytes
+    // follow the view. Valid until the next call of any member but consume().
+    std::string_view wholeLines();
+    // Moves past the first `bytes` bytes of what wholeLines() returned, a line start.
+    void consume(std::size_t bytes) {
+        begin_ += bytes;
+        indexed_ = begin_;
+    }
+
     // True once the source reported a read error; next() and skip() then return false.
     bool failed() const { return failed_; }
 

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lexscan/candidate_finder.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__x86_64__) || (defined(__i386__) && defined(__SSE2__))
+#include <immintrin.h>
+#define LEXSCAN_X86 1
+#endif
+
+namespace lexscan {
+
+namespace {
+
+Candidate findPortable(std::string_view text, std::size_t from, std::string_view needle) {
+    const char* const data = text.data();
+    const void* hit = ::memmem(data + from, text.size() - from, needle.data(), needle.size());
+    const std::size_t at =
+        hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - data) : text.size();
+    const auto lineEnds = static_cast<std::size_t>(std::count(data + from, data + at, '\n'));
+    return {hit ? at : Candidate::none, lineEnds};
+}
+
+#ifdef LEXSCAN_X86
+
+// The masks of one 64-byte block: its LFs, and the starts whose first and last bytes match
+// the needle's (the grep tools' filter: two compares rule out nearly every start).
+struct BlockMasks {
+    std::uint64_t lineEnds;
+    std::uint64_t starts;
+};
+
+// Walks 64-byte blocks while the needle's last byte stays inside the text, then leaves the
+// rest to the portable finder.
+template <typename Masks>
+inline Candidate findWithMasks(std::string_view text, std::size_t from, std::string_view needle,
+                               Masks masks) {
+    const char* const data = text.data();
+    const std::size_t last = needle.size() - 1;
+    std::size_t lineEnds = 0;
+    std::size_t at = from;
+    for (; text.size() - at >= 64 + last; at += 64) {
+        const BlockMasks block = masks(data + at, last);
+        for (std::uint64_t starts = block.starts; starts != 0; starts &= starts - 1) {
+            const auto offset = static_cast<unsigned>(__builtin_ctzll(starts));
+            if (last < 2 || std::memcmp(data + at + offset + 1, needle.data() + 1, last - 1) == 0) {
+                const std::uint64_t before = (std::uint64_t{1} << offset) - 1;
+                lineEnds += static_cast<std::size_t>(__builtin_popcountll(block.lineEnds & before));
+                return {at + offset, lineEnds};
+            }
+        }
+        lineEnds += static_cast<std::size_t>(__builtin_popcountll(block.lineEnds));
+    }
+    const Candidate rest = findPortable(text, at, needle);
+    return {rest.at, lineEnds + rest.lineEnds};
+}
+
+Candidate findSse2(std::string_view text, std::size_t from, std::string_view needle) {
+    const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i first = _mm_set1_epi8(needle.front());
+    const __m128i final = _mm_set1_epi8(needle.back());
+    return findWithMasks(text, from, needle, [&](const char* bytes, std::size_t last) {
+        BlockMasks masks{0, 0};
+        for (int part = 0; part < 4; ++part) {
+            const char* at = bytes + 16 * part;
+            const __m128i heads = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            const __m128i tails = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + last));
+            const auto ends = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(heads, lf)));
+            const auto starts = static_cast<unsigned>(_mm_movemask_epi8(
+                _mm_and_si128(_mm_cmpeq_epi8(heads, first), _mm_cmpeq_epi8(tails, final))));
+            masks.lineEnds |= std::uint64_t{ends} << (16 * part);
+            masks.starts |= std::uint64_t{starts} << (16 * part);
+        }
+        return masks;
+    });
+}
+
+__attribute__((target("avx2"))) Candidate findAvx2(std::string_view text, std::size_t from,
+                                                   std::string_view needle) {
+    const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i first = _mm256_set1_epi8(needle.front());
+    const __m256i final = _mm256_set1_epi8(needle.back());
+    return findWithMasks(
+        text, from,
+        needle, [&](const char* bytes, std::size_t last) __attribute__((target("avx2"))) {
+            BlockMasks masks{0, 0};
+            for (int part = 0; part < 2; ++part) {
+                const char* at = bytes + 32 * part;
+                const __m256i heads = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+                const __m256i tails =
+                    _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + last));
+                const auto ends =
+                    static_cast<unsigned>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(heads, lf)));
+                const auto starts = static_cast<unsigned>(_mm256_movemask_epi8(_mm256_and_si256(
+                    _mm256_cmpeq_epi8(heads, first), _mm256_cmpeq_epi8(tails, final))));
+                masks.lineEnds |= std::uint64_t{ends} << (32 * part);
+                masks.starts |= std::uint64_t{starts} << (32 * part);
+            }
+            return masks;
+        });
+}
+
+bool hasAvx2() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2");
+}
+
+#endif
+
+} // namespace
+
+CandidateFinder candidateFinder() {
+#ifdef LEXSCAN_X86
+    static const CandidateFinder best = hasAvx2() ? findAvx2 : findSse2;
+    return best;
+#else
+    return findPortable;
+#endif
+}
+
+std::size_t availableCandidateFinders(NamedCandidateFinder (&finders)[3]) {
+    std::size_t count = 0;
+    finders[count++] = {"portable", findPortable};
+#ifdef LEXSCAN_X86
+    finders[count++] = {"sse2", findSse2};
+    if (hasAvx2()) finders[count++] = {"avx2", findAvx2};
+#endif
+    return count;
+}
+
+} // namespace lexscan

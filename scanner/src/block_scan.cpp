@@ -14,6 +14,10 @@ namespace {
 // cache.
 constexpr std::size_t windowSize = 16 * 1024;
 
+// Candidates found in a block, and the bytes per candidate below which they count as dense.
+constexpr std::size_t denseCount = 16;
+constexpr std::size_t denseSpacing = 384;
+
 // The line from start to its LF at lf (a CR before it dropped), or to the end of the input.
 std::string_view lineAt(const char* data, std::size_t start, std::size_t lf, bool ended) {
     std::size_t length = lf - start;
@@ -127,7 +131,16 @@ BlockScan::Outcome BlockScan::byCandidates(std::string_view block, std::size_t& 
     const std::size_t size = block.size();
     const std::string_view needle = rules_.needle();
     std::size_t at = 0; // a line start
+    std::size_t candidates = 0;
     while (at < size) {
+        // Where candidates stand closer than a few records (a root of one common letter), a
+        // jump costs more than splitting every line: split the rest of the block.
+        if (candidates > denseCount && candidates * denseSpacing > at) {
+            std::size_t rest = 0;
+            const Outcome outcome = everyLine(block.substr(at), rest);
+            used = at + rest;
+            return outcome;
+        }
         if (!headwordNext_) {
             const std::size_t end = lineEnd(block, at);
             const Outcome outcome = translationLine(lineAt(data, at, end, end < size));
@@ -136,6 +149,7 @@ BlockScan::Outcome BlockScan::byCandidates(std::string_view block, std::size_t& 
             continue;
         }
         const Candidate next = find_(block, at, needle);
+        ++candidates;
         // A headword line without the needle ends mode "1" once NL has begun.
         if ((next.at == Candidate::none || next.lineEnds > 0) && rules_.endsAtMiss())
             return Outcome::Stop;

@@ -112,32 +112,23 @@ __attribute__((target("avx2"))) Candidate findAvx2(std::string_view text, std::s
     return finishPortable(text, at, needle, lineEnds);
 }
 
-bool hasAvx2() {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2");
-}
+#endif
 
+#ifdef LEXSCAN_X86
+constexpr vocabrix::text::VectorPaths<CandidateFinder> paths{findPortable, findSse2, findAvx2};
+#else
+constexpr vocabrix::text::VectorPaths<CandidateFinder> paths{findPortable, nullptr, nullptr};
 #endif
 
 } // namespace
 
 CandidateFinder candidateFinder() {
-#ifdef LEXSCAN_X86
-    static const CandidateFinder best = hasAvx2() ? findAvx2 : findSse2;
+    static const CandidateFinder best = paths.best();
     return best;
-#else
-    return findPortable;
-#endif
 }
 
 std::size_t availableCandidateFinders(NamedCandidateFinder (&finders)[3]) {
-    std::size_t count = 0;
-    finders[count++] = {"portable", findPortable};
-#ifdef LEXSCAN_X86
-    finders[count++] = {"sse2", findSse2};
-    if (hasAvx2()) finders[count++] = {"avx2", findAvx2};
-#endif
-    return count;
+    return paths.available(finders);
 }
 
 } // namespace lexscan

@@ -4,6 +4,8 @@
 // ends passed on the way, in one pass: the scan looks only at the lines that hold the literal
 // and keeps the pairing of headword and translation lines from the count.
 
+#include "vocabrix_text/vector_paths.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -23,10 +25,7 @@ using CandidateFinder = Candidate (*)(std::string_view text, std::size_t from,
 CandidateFinder candidateFinder();
 
 // Each finder this processor runs, named, for tests and fuzzing that compare them.
-struct NamedCandidateFinder {
-    const char* name;
-    CandidateFinder find;
-};
+using NamedCandidateFinder = vocabrix::text::NamedPath<CandidateFinder>;
 std::size_t availableCandidateFinders(NamedCandidateFinder (&finders)[3]);
 
 } // namespace lexscan

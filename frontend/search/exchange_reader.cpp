@@ -63,6 +63,8 @@ bool ExchangeReader::next(QByteArrayView& line) {
         failed_ = lines_->failed();
         return false;
     }
+    // A last line cut off before its LF loses a CR all the same.
+    if (lines_->lastLineUnended() && !text.empty() && text.back() == '\r') text.remove_suffix(1);
     line = QByteArrayView(text.data(), static_cast<qsizetype>(text.size()));
     return true;
 }

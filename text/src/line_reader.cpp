@@ -35,6 +35,7 @@ bool LineReader::nextSlow(std::string_view& line) {
             if (failed_ || begin_ == end_) return false;
             line = std::string_view(data_ + begin_, end_ - begin_);
             begin_ = end_;
+            unended_ = true;
             return true;
         }
         compact();

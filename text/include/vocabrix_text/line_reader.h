@@ -64,6 +64,9 @@ public:
         indexed_ = begin_;
     }
 
+    // True once next() has handed out the input's last line and it had no line end.
+    bool lastLineUnended() const { return unended_; }
+
     // True once the source reported a read error; next() and skip() then return false.
     bool failed() const { return failed_; }
 
@@ -99,6 +102,7 @@ private:
     std::size_t count_ = 0;
     std::uint64_t dropped_ = 0; // source bytes before data_[0]
     bool atEnd_ = false;
+    bool unended_ = false;
     bool failed_ = false;
 };
 

@@ -59,6 +59,9 @@ private slots:
         // Its bytes ("?B") would match the line; the characters do not.
         QTest::newRow("a root the code page cannot hold")
             << QByteArray("?BC\r\n") << QString("ΩB") << TextEncoding::Windows1252 << "|?BC||";
+        // A file cut off inside a CR LF, as a failed append leaves it.
+        QTest::newRow("last line cut before its LF loses the CR")
+            << QByteArray("HOME\r\n=CASA\r") << "HO" << utf8 << "HOME||CASA@1|";
         QTest::newRow("utf8 decoded")
             << QByteArray("CITT\xC3\x80\r\n=citt\xC3\xA0\r\n") << "CI" << utf8 << "CITTÀ||città@1|";
     }

@@ -4,7 +4,8 @@
 // Input: four request lines (QW, root, mode, options), then the dictionary bytes. The options
 // line picks the reader's block size (low four bits) and whether the dictionary is repeated (top
 // four bits), so that inputs also reach the 32000-line chunk boundary. The engine's output is
-// checked against a plain model of the scan and against the result format's own invariants.
+// checked against a plain model of the scan and against the result format's own invariants, for
+// the block scan with each vector path and for the line-by-line scan.
 
 #include "lexscan/scan.h"
 
@@ -184,18 +185,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             dictionary += unit;
     }
 
-    lexscan::MemorySource source(dictionary, blockSize * 3 + 1);
-    lexscan::LineReader reader(source, blockSize);
-    CollectingSink sink;
-    if (lexscan::scanLines(reader, request, sink) != lexscan::ScanStatus::Completed)
-        fail("a scan of memory did not complete");
-
     const std::vector<std::string_view> lines = splitLines(dictionary);
     const std::vector<Chunk> expected = modelScan(lines, request);
-    if (sink.chunks.size() != expected.size()) fail("chunk count differs from the model");
-    for (std::size_t c = 0; c < expected.size(); ++c) {
-        if (sink.chunks[c].neighbours != expected[c].neighbours) fail("NL count differs");
-        if (sink.chunks[c].lines != expected[c].lines) fail("chunk lines differ");
+    // The block scan with each vector path, then the line-by-line scan.
+    lexscan::NamedCandidateFinder finders[3];
+    const std::size_t finderCount = lexscan::availableCandidateFinders(finders);
+    CollectingSink sink;
+    for (std::size_t engine = 0; engine <= finderCount; ++engine) {
+        lexscan::MemorySource source(dictionary, blockSize * 3 + 1);
+        lexscan::LineReader reader(source, blockSize);
+        sink.chunks.clear();
+        const lexscan::ScanStatus status =
+            engine < finderCount ? lexscan::scanLines(reader, request, sink, finders[engine].find)
+                                 : lexscan::scanLineByLine(reader, request, sink);
+        if (status != lexscan::ScanStatus::Completed) fail("a scan of memory did not complete");
+        if (sink.chunks.size() != expected.size()) fail("chunk count differs from the model");
+        for (std::size_t c = 0; c < expected.size(); ++c) {
+            if (sink.chunks[c].neighbours != expected[c].neighbours) fail("NL count differs");
+            if (sink.chunks[c].lines != expected[c].lines) fail("chunk lines differ");
+        }
     }
     checkInvariants(sink.chunks, request, lines);
     return 0;

@@ -20,31 +20,27 @@ struct ScanRun {
     std::string text; // every chunk, header and lines
 };
 
+// find: the block scan's vector path, null for the fastest; lineByLine: the plain scan instead.
 inline ScanRun scanBytes(std::string_view dictionary, const Request& request,
                          std::size_t blockSize = LineReader::defaultBlockSize,
-                         std::size_t readLimit = static_cast<std::size_t>(-1)) {
+                         std::size_t readLimit = static_cast<std::size_t>(-1),
+                         CandidateFinder find = nullptr, bool lineByLine = false) {
     MemorySource source(dictionary, readLimit);
     LineReader reader(source, blockSize);
     StringSink sink;
-    const ScanStatus status = scanLines(reader, request, sink);
+    const ScanStatus status =
+        lineByLine ? scanLineByLine(reader, request, sink) : scanLines(reader, request, sink, find);
     return {status, sink.text};
 }
 
-// Hands out its bytes, then reports a read error.
-class FailingSource : public ByteSource {
-public:
-    explicit FailingSource(std::string_view bytes) : bytes_(bytes) {}
-    std::ptrdiff_t read(char* data, std::size_t size) override {
-        if (bytes_.empty()) return -1;
-        const std::size_t n = std::min(size, bytes_.size());
-        std::copy_n(bytes_.data(), n, data);
-        bytes_.remove_prefix(n);
-        return static_cast<std::ptrdiff_t>(n);
-    }
+// Every vector path of the block scan this processor runs.
+inline std::vector<NamedCandidateFinder> candidateFinders() {
+    NamedCandidateFinder finders[3];
+    const std::size_t count = availableCandidateFinders(finders);
+    return {finders, finders + count};
+}
 
-private:
-    std::string_view bytes_;
-};
+using vocabrix::text::FailingSource;
 
 // Keeps each chunk apart; refuses the chunk numbered refuse (from 0) and counts every offer.
 class RecordingSink : public ChunkSink {

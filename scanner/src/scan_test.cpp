@@ -126,15 +126,22 @@ const std::vector<ScanCase>& scanCases() {
 
 const std::size_t blockSizes[] = {1, 2, 3, 5, 7, 64, LineReader::defaultBlockSize};
 
+// The block scan with each vector path, and the plain line-by-line scan.
 TEST(Scan, ResultLinesAtEveryBlockSize) {
     for (const ScanCase& c : scanCases()) {
         for (std::size_t block : blockSizes) {
             for (std::size_t limit : {std::size_t{1}, static_cast<std::size_t>(-1)}) {
-                SCOPED_TRACE(::testing::Message()
-                             << c.name << " block " << block << " read " << limit);
-                const testing::ScanRun run = scanBytes(c.dictionary, c.request, block, limit);
-                EXPECT_EQ(run.status, ScanStatus::Completed);
-                EXPECT_EQ(run.text, c.expected);
+                for (const NamedCandidateFinder& finder : testing::candidateFinders()) {
+                    for (bool lineByLine : {false, true}) {
+                        SCOPED_TRACE(::testing::Message()
+                                     << c.name << " block " << block << " read " << limit << " "
+                                     << (lineByLine ? "line by line" : finder.name));
+                        const testing::ScanRun run = scanBytes(c.dictionary, c.request, block,
+                                                               limit, finder.find, lineByLine);
+                        EXPECT_EQ(run.status, ScanStatus::Completed);
+                        EXPECT_EQ(run.text, c.expected);
+                    }
+                }
             }
         }
     }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexscan/line_reader.h"
+#include "vocabrix_text/line_reader.h"
 
-#include "line_ends.h"
+#include "vocabrix_text/line_ends.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace lexscan {
+namespace vocabrix::text {
 
 namespace {
 // Bytes indexed at a time: small enough for the index to stay in the first-level cache.
@@ -35,6 +35,7 @@ bool LineReader::nextSlow(std::string_view& line) {
             if (failed_ || begin_ == end_) return false;
             line = std::string_view(data_ + begin_, end_ - begin_);
             begin_ = end_;
+            unended_ = true;
             return true;
         }
         compact();
@@ -56,10 +57,29 @@ bool LineReader::skipSlow() {
         }
         // data_[begin_, end_) holds no LF: it is part of the line being skipped; drop it.
         lineSeen = lineSeen || begin_ < end_;
+        dropped_ += end_;
         begin_ = end_ = indexed_ = 0;
         if (atEnd_) return lineSeen && !failed_;
         fill();
     }
+}
+
+std::string_view LineReader::wholeLines() {
+    // Lines handed out one by one are indexed ahead; forget that index, next() makes it again.
+    indexed_ = begin_;
+    cursor_ = count_ = 0;
+    if (!atEnd_ && end_ - begin_ < capacity_) {
+        compact();
+        while (!atEnd_ && end_ < capacity_)
+            fill();
+        indexed_ = begin_;
+    }
+    const std::size_t held = end_ - begin_;
+    if (atEnd_ && !failed_) return {data_ + begin_, held};
+    const void* last = held == 0 ? nullptr : ::memrchr(data_ + begin_, '\n', held);
+    if (last == nullptr) return {};
+    return {data_ + begin_,
+            static_cast<std::size_t>(static_cast<const char*>(last) - data_) + 1 - begin_};
 }
 
 void LineReader::indexWindow() {
@@ -83,6 +103,7 @@ void LineReader::fill() {
 void LineReader::compact() {
     if (begin_ == 0) return;
     std::memmove(data_, data_ + begin_, end_ - begin_);
+    dropped_ += begin_;
     end_ -= begin_;
     indexed_ -= begin_;
     begin_ = 0;
@@ -97,4 +118,4 @@ void LineReader::grow() {
     capacity_ = capacity;
 }
 
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -16,14 +16,14 @@
 //   A line returned by next() stays valid until the following call of next() or skip(), and at
 //   least lineSlack readable bytes follow it (for vector compares that may read past its end).
 
-#include "lexscan/byte_source.h"
+#include "vocabrix_text/byte_source.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
 
-namespace lexscan {
+namespace vocabrix::text {
 
 class LineReader {
 public:
@@ -52,10 +52,28 @@ public:
         return skipSlow();
     }
 
+    // Whole lines not yet handed out, for a caller that splits them itself: from the start of
+    // the next line up to and including the last LF held, or at the end of the input every
+    // byte left. Tops the buffer up first. Empty when no whole line fits the buffer (then
+    // next() or skip() takes that line) or no line is left. At least lineSlack readable bytes
+    // follow the view. Valid until the next call of any member but consume().
+    std::string_view wholeLines();
+    // Moves past the first `bytes` bytes of what wholeLines() returned, a line start.
+    void consume(std::size_t bytes) {
+        begin_ += bytes;
+        indexed_ = begin_;
+    }
+
+    // True once next() has handed out the input's last line and it had no line end.
+    bool lastLineUnended() const { return unended_; }
+
     // True once the source reported a read error; next() and skip() then return false.
     bool failed() const { return failed_; }
 
     std::size_t capacity() const { return capacity_; }
+
+    // Bytes of the source taken up by the lines handed out or skipped so far.
+    std::uint64_t position() const { return dropped_ + begin_; }
 
 private:
     void take(std::size_t lf, std::string_view& line) {
@@ -82,8 +100,10 @@ private:
     std::size_t windowStart_ = 0;
     std::size_t cursor_ = 0;
     std::size_t count_ = 0;
+    std::uint64_t dropped_ = 0; // source bytes before data_[0]
     bool atEnd_ = false;
+    bool unended_ = false;
     bool failed_ = false;
 };
 
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "line_ends.h"
+#include "vocabrix_text/line_ends.h"
 
 #include <cstring>
 
@@ -8,7 +8,7 @@
 #define LEXSCAN_X86 1
 #endif
 
-namespace lexscan {
+namespace vocabrix::text {
 
 namespace {
 
@@ -81,32 +81,23 @@ __attribute__((target("avx2"))) std::size_t findAvx2(const char* bytes, std::siz
     return findWithMasks(bytes, size, ends, maskAvx2);
 }
 
-bool hasAvx2() {
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2");
-}
+#endif
 
+#ifdef LEXSCAN_X86
+constexpr VectorPaths<LineEndFinder> paths{findPortable, findSse2, findAvx2};
+#else
+constexpr VectorPaths<LineEndFinder> paths{findPortable, nullptr, nullptr};
 #endif
 
 } // namespace
 
 LineEndFinder lineEndFinder() {
-#ifdef LEXSCAN_X86
-    static const LineEndFinder best = hasAvx2() ? findAvx2 : findSse2;
+    static const LineEndFinder best = paths.best();
     return best;
-#else
-    return findPortable;
-#endif
 }
 
 std::size_t availableLineEndFinders(NamedLineEndFinder (&finders)[3]) {
-    std::size_t count = 0;
-    finders[count++] = {"portable", findPortable};
-#ifdef LEXSCAN_X86
-    finders[count++] = {"sse2", findSse2};
-    if (hasAvx2()) finders[count++] = {"avx2", findAvx2};
-#endif
-    return count;
+    return paths.available(finders);
 }
 
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -2,10 +2,12 @@
 #pragma once
 // Finds every LF in a run of bytes at once, so the line reader pays per block, not per line.
 
+#include "vocabrix_text/vector_paths.h"
+
 #include <cstddef>
 #include <cstdint>
 
-namespace lexscan {
+namespace vocabrix::text {
 
 // Writes the offset of every LF in bytes[0, size) to ends, in order, and returns their count.
 // ends must hold size + lineEndsSlack entries: the vector versions write a few entries past
@@ -18,10 +20,7 @@ inline constexpr std::size_t lineEndsSlack = 4;
 LineEndFinder lineEndFinder();
 
 // Each finder this processor runs, named, for tests that compare them.
-struct NamedLineEndFinder {
-    const char* name;
-    LineEndFinder find;
-};
+using NamedLineEndFinder = NamedPath<LineEndFinder>;
 std::size_t availableLineEndFinders(NamedLineEndFinder (&finders)[3]);
 
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -26,7 +26,7 @@ std::string_view lineAt(const char* data, std::size_t start, std::size_t lf, boo
 }
 
 // Where the line starting at start ends: its LF, or size when it is the input's last line.
-std::size_t lineEnd(std::string_view block, std::size_t start) {
+std::size_t endOfLine(std::string_view block, std::size_t start) {
     const void* lf = std::memchr(block.data() + start, '\n', block.size() - start);
     return lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - block.data())
               : block.size();
@@ -142,7 +142,7 @@ BlockScan::Outcome BlockScan::byCandidates(std::string_view block, std::size_t& 
             return outcome;
         }
         if (!headwordNext_) {
-            const std::size_t end = lineEnd(block, at);
+            const std::size_t end = endOfLine(block, at);
             const Outcome outcome = translationLine(lineAt(data, at, end, end < size));
             at = end + 1;
             if (outcome != Outcome::Consumed) return outcome;
@@ -167,7 +167,7 @@ BlockScan::Outcome BlockScan::byCandidates(std::string_view block, std::size_t& 
             headwordNext_ = false; // a hit in a translation line
             continue;
         }
-        const std::size_t end = lineEnd(block, at);
+        const std::size_t end = endOfLine(block, at);
         const Outcome outcome = headwordLine(lineAt(data, at, end, end < size));
         at = end + 1;
         if (outcome != Outcome::Consumed) return outcome;

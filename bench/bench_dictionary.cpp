@@ -4,7 +4,7 @@
 #include "child_process.h"
 #include "synthetic_dictionary.h"
 
-#include "lexscan/line_reader.h"
+#include "vocabrix_text/line_reader.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -173,9 +173,9 @@ std::string syntheticDictionary(const std::string& folder, std::size_t headwords
 
 DictionaryFacts lookOver(const std::string& path) {
     DictionaryFacts facts;
-    FileSource file(path);
+    vocabrix::text::FileSource file(path);
     if (!file.isOpen()) return facts;
-    LineReader reader(file);
+    vocabrix::text::LineReader reader(file);
     std::string_view line;
     for (;;) {
         if (!reader.next(line)) break;

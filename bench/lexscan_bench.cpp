@@ -17,8 +17,8 @@
 #include "child_process.h"
 
 #include "lexscan/exchange_path.h"
-#include "lexscan/line_reader.h"
 #include "lexscan/myfunc.h"
+#include "vocabrix_text/line_reader.h"
 
 #include <algorithm>
 #include <chrono>
@@ -134,7 +134,7 @@ double median(std::vector<double> values) {
 bool readFloor(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    const std::size_t size = lexscan::LineReader::defaultBlockSize;
+    const std::size_t size = vocabrix::text::LineReader::defaultBlockSize;
     const std::unique_ptr<char[]> buffer(new char[size]);
     unsigned sum = 0;
     ssize_t n = 0;

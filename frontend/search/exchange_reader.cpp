@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange_reader.h"
 
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-constexpr qint64 blockSize = 256 * 1024;
+constexpr std::size_t blockSize = 256 * 1024;
 }
 
 bool ExchangeReader::open(const QString& path) {
@@ -23,9 +24,18 @@ bool ExchangeReader::open(const QString& path) {
 }
 
 bool ExchangeReader::beginsWith(QByteArrayView bytes) {
-    while (buffer_.size() - pos_ < bytes.size() && fill()) {
+    // Read at the file's start without moving the line reader's place.
+    if (!file_.isOpen()) return bytes.isEmpty();
+    QByteArray start(bytes.size(), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < start.size()) {
+        const ssize_t n = ::pread(file_.handle(), start.data() + got,
+                                  static_cast<std::size_t>(start.size() - got), got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += n;
     }
-    return QByteArrayView(buffer_).sliced(pos_).startsWith(bytes);
+    return got == bytes.size() && QByteArrayView(start) == bytes;
 }
 
 qint64 ExchangeReader::size() const {
@@ -36,41 +46,23 @@ qint64 ExchangeReader::size() const {
 
 void ExchangeReader::close() {
     file_.close();
-    buffer_.clear();
-    pos_ = 0;
-    atEnd_ = false;
+    lines_.reset();
     failed_ = false;
 }
 
-bool ExchangeReader::fill() {
-    if (atEnd_ || !file_.isOpen()) return false;
-    buffer_.remove(0, pos_);
-    pos_ = 0;
-    const qsizetype kept = buffer_.size();
-    buffer_.resize(kept + blockSize);
-    const qint64 got = file_.read(buffer_.data() + kept, blockSize);
-    if (got < 0) failed_ = true;
-    buffer_.resize(kept + (got > 0 ? got : 0));
-    if (got <= 0) atEnd_ = true;
-    return got > 0;
+std::ptrdiff_t ExchangeReader::FileBytes::read(char* data, std::size_t size) {
+    const qint64 got = file_.read(data, static_cast<qint64>(size));
+    return got < 0 ? -1 : static_cast<std::ptrdiff_t>(got);
 }
 
 bool ExchangeReader::next(QByteArrayView& line) {
     if (!file_.isOpen()) return false;
-    qsizetype end = buffer_.indexOf('\n', pos_);
-    while (end < 0) {
-        const qsizetype searched = buffer_.size() - pos_;
-        if (!fill()) break;
-        end = buffer_.indexOf('\n', pos_ + searched);
+    if (!lines_) lines_ = std::make_unique<vocabrix::text::LineReader>(bytes_, blockSize);
+    std::string_view text;
+    if (!lines_->next(text)) {
+        failed_ = lines_->failed();
+        return false;
     }
-    if (end < 0) {
-        // The last line may lack its line end.
-        if (pos_ >= buffer_.size()) return false;
-        end = buffer_.size();
-    }
-    qsizetype length = end - pos_;
-    if (length > 0 && buffer_.at(pos_ + length - 1) == '\r') --length;
-    line = QByteArrayView(buffer_.constData() + pos_, length);
-    pos_ = end + 1;
+    line = QByteArrayView(text.data(), static_cast<qsizetype>(text.size()));
     return true;
 }

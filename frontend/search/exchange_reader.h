@@ -3,11 +3,13 @@
 // Reads the exchange file back line by line, as raw bytes without the line end.
 
 #include "exchange_place.h"
+#include "vocabrix_text/line_reader.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QFile>
 #include <QString>
+
+#include <memory>
 
 class ExchangeReader {
 public:
@@ -30,12 +32,19 @@ public:
     void close();
 
 private:
-    bool fill();
+    // The open file as the line reader's byte source.
+    class FileBytes : public vocabrix::text::ByteSource {
+    public:
+        explicit FileBytes(QFile& file) : file_(file) {}
+        std::ptrdiff_t read(char* data, std::size_t size) override;
+
+    private:
+        QFile& file_;
+    };
 
     QFile file_;
     ExchangeProblem problem_;
-    QByteArray buffer_;
-    qsizetype pos_ = 0;
-    bool atEnd_ = false;
+    FileBytes bytes_{file_};
+    std::unique_ptr<vocabrix::text::LineReader> lines_;
     bool failed_ = false;
 };

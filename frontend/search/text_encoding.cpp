@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "text_encoding.h"
 
+#include "vocabrix_text/utf8.h"
+
 #include <QFile>
 
 #include <array>
+#include <string_view>
 
 namespace {
 
@@ -40,56 +43,17 @@ char encode1252(char32_t c) {
     return b < 0 ? '?' : static_cast<char>(b);
 }
 
-// Length of the UTF-8 sequence starting at data[i], 0 when it is not valid UTF-8,
-// -1 when it is cut off by the end of the data.
-int utf8SequenceLength(const unsigned char* data, qsizetype i, qsizetype size) {
-    const unsigned char lead = data[i];
-    if (lead < 0x80) return 1;
-    int length = 0;
-    char32_t min = 0;
-    char32_t code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        min = 0x80;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        min = 0x800;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        min = 0x10000;
-        code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    // The second byte already rules out overlong forms, surrogates and code points past
-    // U+10FFFF, so a sample cut right after it is not taken for a character cut short.
-    const unsigned char secondLow = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
-    const unsigned char secondHigh = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
-    for (int k = 1; k < length; ++k) {
-        if (i + k >= size) return -1;
-        const unsigned char next = data[i + k];
-        if ((next & 0xC0) != 0x80) return 0;
-        if (k == 1 && (next < secondLow || next > secondHigh)) return 0;
-        code = (code << 6) | (next & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
-    return length;
-}
-
 } // namespace
 
 TextEncoding detectEncoding(const QByteArray& sample, bool cutShort) {
-    const auto* data = reinterpret_cast<const unsigned char*>(sample.constData());
-    const qsizetype size = sample.size();
-    for (qsizetype i = 0; i < size;) {
-        const int length = utf8SequenceLength(data, i, size);
+    const std::string_view bytes(sample.constData(), static_cast<std::size_t>(sample.size()));
+    for (std::size_t i = 0; i < bytes.size();) {
+        const int length = vocabrix::text::utf8Sequence(bytes, i);
         if (length > 0) {
-            i += length;
+            i += static_cast<std::size_t>(length);
             continue;
         }
-        if (length < 0 && cutShort) break;
+        if (length == vocabrix::text::cutShort && cutShort) break;
         return TextEncoding::Windows1252;
     }
     return TextEncoding::Utf8;

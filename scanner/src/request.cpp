@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexscan/request.h"
 
-#include "lexscan/line_reader.h"
+#include "vocabrix_text/line_reader.h"
 
 namespace lexscan {
 
@@ -11,7 +11,7 @@ constexpr std::size_t requestBlockSize = 4096;
 
 Request readRequest(ByteSource& source) {
     Request request;
-    LineReader reader(source, requestBlockSize);
+    vocabrix::text::LineReader reader(source, requestBlockSize);
     std::string* const fields[] = {&request.dictionaryPath, &request.query, &request.root,
                                    &request.mode};
     for (std::string* field : fields) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lexscan/scan.h"
 
-#include "character_count.h"
 #include "headword_match.h"
+#include "vocabrix_text/utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -68,7 +68,8 @@ ScanStatus scanLines(LineReader& dictionary, const Request& request, ChunkSink& 
     const bool wantWhereinto = mode == Mode::Whereinto || mode == Mode::NeighboursAndWhereinto;
     // Mode "1" ends at the first headword without the root once NL has begun; a QW of one
     // character never ends it, nor does "*".
-    const bool mayEndEarly = mode == Mode::Neighbours && !everything && characterCount(query) >= 2;
+    const bool mayEndEarly =
+        mode == Mode::Neighbours && !everything && vocabrix::text::characterCount(query) >= 2;
 
     ChunkText chunk(sink);
     bool neighbourFound = false;

@@ -30,21 +30,7 @@ inline ScanRun scanBytes(std::string_view dictionary, const Request& request,
     return {status, sink.text};
 }
 
-// Hands out its bytes, then reports a read error.
-class FailingSource : public ByteSource {
-public:
-    explicit FailingSource(std::string_view bytes) : bytes_(bytes) {}
-    std::ptrdiff_t read(char* data, std::size_t size) override {
-        if (bytes_.empty()) return -1;
-        const std::size_t n = std::min(size, bytes_.size());
-        std::copy_n(bytes_.data(), n, data);
-        bytes_.remove_prefix(n);
-        return static_cast<std::ptrdiff_t>(n);
-    }
-
-private:
-    std::string_view bytes_;
-};
+using vocabrix::text::FailingSource;
 
 // Keeps each chunk apart; refuses the chunk numbered refuse (from 0) and counts every offer.
 class RecordingSink : public ChunkSink {

@@ -2,11 +2,15 @@
 #pragma once
 // The four-line request at the top of the exchange file.
 
-#include "lexscan/byte_source.h"
+#include "vocabrix_text/byte_source.h"
 
 #include <string>
 
 namespace lexscan {
+
+using vocabrix::text::ByteSource;
+using vocabrix::text::FileSource;
+using vocabrix::text::MemorySource;
 
 struct Request {
     std::string dictionaryPath; // line 1

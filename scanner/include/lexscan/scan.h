@@ -5,13 +5,15 @@
 // query word, handed to a sink in chunks of at most chunkLimit NL lines.
 
 #include "lexscan/chunk_sink.h"
-#include "lexscan/line_reader.h"
 #include "lexscan/request.h"
+#include "vocabrix_text/line_reader.h"
 
 #include <cstdint>
 #include <string_view>
 
 namespace lexscan {
+
+using vocabrix::text::LineReader;
 
 inline constexpr std::uint32_t chunkLimit = 32000;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexscan/byte_source.h"
+#include "vocabrix_text/byte_source.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace lexscan {
+namespace vocabrix::text {
 
 FileSource::FileSource(const std::string& path, Links links) {
     if (path.empty()) return;
@@ -45,4 +45,12 @@ std::ptrdiff_t MemorySource::read(char* data, std::size_t size) {
     return static_cast<std::ptrdiff_t>(n);
 }
 
-} // namespace lexscan
+std::ptrdiff_t FailingSource::read(char* data, std::size_t size) {
+    if (bytes_.empty()) return -1;
+    const std::size_t n = std::min(size, bytes_.size());
+    std::memcpy(data, bytes_.data(), n);
+    bytes_.remove_prefix(n);
+    return static_cast<std::ptrdiff_t>(n);
+}
+
+} // namespace vocabrix::text

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexscan/line_reader.h"
+#include "vocabrix_text/line_reader.h"
 
-#include "line_ends.h"
+#include "vocabrix_text/line_ends.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace lexscan {
+namespace vocabrix::text {
 
 namespace {
 // Bytes indexed at a time: small enough for the index to stay in the first-level cache.
@@ -56,6 +56,7 @@ bool LineReader::skipSlow() {
         }
         // data_[begin_, end_) holds no LF: it is part of the line being skipped; drop it.
         lineSeen = lineSeen || begin_ < end_;
+        dropped_ += end_;
         begin_ = end_ = indexed_ = 0;
         if (atEnd_) return lineSeen && !failed_;
         fill();
@@ -83,6 +84,7 @@ void LineReader::fill() {
 void LineReader::compact() {
     if (begin_ == 0) return;
     std::memmove(data_, data_ + begin_, end_ - begin_);
+    dropped_ += begin_;
     end_ -= begin_;
     indexed_ -= begin_;
     begin_ = 0;
@@ -97,4 +99,4 @@ void LineReader::grow() {
     capacity_ = capacity;
 }
 
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "line_ends.h"
+#include "vocabrix_text/line_ends.h"
 
 #include <cstring>
 
@@ -8,7 +8,7 @@
 #define LEXSCAN_X86 1
 #endif
 
-namespace lexscan {
+namespace vocabrix::text {
 
 namespace {
 
@@ -109,4 +109,4 @@ std::size_t availableLineEndFinders(NamedLineEndFinder (&finders)[3]) {
     return count;
 }
 
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -1,22 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "character_count.h"
+#include "vocabrix_text/utf8.h"
 
-namespace lexscan {
+namespace vocabrix::text {
 
-namespace {
-
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-} // namespace
-
-std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-    const std::size_t left = text.size() - at;
-    const unsigned char lead = byte(0);
+int utf8Sequence(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
     if (lead < 0x80) return 1;
-    // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
+    // The second byte's range rules out overlong forms, surrogates and code points past
+    // U+10FFFF, so a text cut right after it is not taken for a character cut short.
     unsigned char low = 0x80, high = 0xBF;
     std::size_t length = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
@@ -32,10 +23,12 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t at) {
     } else {
         return 0;
     }
-    if (left < length || byte(1) < low || byte(1) > high) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (!isContinuation(byte(i))) return 0;
-    return length;
+    for (std::size_t i = 1; i < length; ++i) {
+        if (at + i >= text.size()) return cutShort;
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if (next < (i == 1 ? low : 0x80) || next > (i == 1 ? high : 0xBF)) return 0;
+    }
+    return static_cast<int>(length);
 }
 
 std::size_t characterCount(std::string_view text) {
@@ -48,4 +41,4 @@ std::size_t characterCount(std::string_view text) {
     return count;
 }
 
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lexscan/line_reader.h"
-
-#include "scan_harness.h"
+#include "vocabrix_text/line_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace lexscan {
+namespace vocabrix::text {
 namespace {
 
 using namespace std::string_literals;
@@ -66,6 +64,7 @@ TEST(LineReader, SplitsAtEveryBlockAndReadSize) {
     }
 }
 
+// Also the position: the source offset where the next line starts, through compaction and skips.
 TEST(LineReader, SkipAlternatingWithNextKeepsThePairing) {
     for (const SplitCase& c : splitCases()) {
         for (std::size_t block : blockSizes) {
@@ -77,11 +76,15 @@ TEST(LineReader, SkipAlternatingWithNextKeepsThePairing) {
                 std::vector<std::string> kept;
                 std::vector<std::string> expected;
                 std::size_t index = 0;
+                std::size_t after = 0;
                 for (;; ++index) {
                     const bool skipping = (index % 2 == 0) == skipFirst;
                     std::string_view line;
                     if (skipping ? !reader.skip() : !reader.next(line)) break;
                     if (!skipping) kept.emplace_back(line);
+                    const std::size_t lf = c.input.find('\n', after);
+                    after = lf == std::string::npos ? c.input.size() : lf + 1;
+                    EXPECT_EQ(reader.position(), after) << "after line " << index;
                 }
                 for (std::size_t i = 0; i < c.lines.size(); ++i)
                     if ((i % 2 == 0) != skipFirst) expected.push_back(c.lines[i]);
@@ -168,7 +171,7 @@ TEST(LineReader, ReadErrorEndsWithoutTheBrokenLine) {
     for (const auto& c : cases) {
         for (bool skipping : {false, true}) {
             SCOPED_TRACE(::testing::Message() << c.name << " skipping " << skipping);
-            testing::FailingSource source(c.input);
+            FailingSource source(c.input);
             LineReader reader(source, 2);
             std::vector<std::string> lines;
             std::size_t skipped = 0;
@@ -188,4 +191,4 @@ TEST(LineReader, ReadErrorEndsWithoutTheBrokenLine) {
 }
 
 } // namespace
-} // namespace lexscan
+} // namespace vocabrix::text

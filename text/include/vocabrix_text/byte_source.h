@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace lexscan {
+namespace vocabrix::text {
 
 class ByteSource {
 public:
@@ -46,4 +46,14 @@ private:
     std::size_t maxRead_;
 };
 
-} // namespace lexscan
+// Hands out its bytes, then reports a read error (tests of the failure paths).
+class FailingSource : public ByteSource {
+public:
+    explicit FailingSource(std::string_view bytes) : bytes_(bytes) {}
+    std::ptrdiff_t read(char* data, std::size_t size) override;
+
+private:
+    std::string_view bytes_;
+};
+
+} // namespace vocabrix::text

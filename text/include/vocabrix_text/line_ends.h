@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace lexscan {
+namespace vocabrix::text {
 
 // Writes the offset of every LF in bytes[0, size) to ends, in order, and returns their count.
 // ends must hold size + lineEndsSlack entries: the vector versions write a few entries past
@@ -24,4 +24,4 @@ struct NamedLineEndFinder {
 };
 std::size_t availableLineEndFinders(NamedLineEndFinder (&finders)[3]);
 
-} // namespace lexscan
+} // namespace vocabrix::text

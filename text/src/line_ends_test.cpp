@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "line_ends.h"
+#include "vocabrix_text/line_ends.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace lexscan {
+namespace vocabrix::text {
 namespace {
 
 std::vector<std::uint32_t> expectedEnds(const std::string& bytes) {
@@ -55,4 +55,4 @@ TEST(LineEnds, EveryFinderFindsEveryLf) {
 }
 
 } // namespace
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -16,14 +16,14 @@
 //   A line returned by next() stays valid until the following call of next() or skip(), and at
 //   least lineSlack readable bytes follow it (for vector compares that may read past its end).
 
-#include "lexscan/byte_source.h"
+#include "vocabrix_text/byte_source.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
 
-namespace lexscan {
+namespace vocabrix::text {
 
 class LineReader {
 public:
@@ -57,6 +57,9 @@ public:
 
     std::size_t capacity() const { return capacity_; }
 
+    // Bytes of the source taken up by the lines handed out or skipped so far.
+    std::uint64_t position() const { return dropped_ + begin_; }
+
 private:
     void take(std::size_t lf, std::string_view& line) {
         std::size_t length = lf - begin_;
@@ -82,8 +85,9 @@ private:
     std::size_t windowStart_ = 0;
     std::size_t cursor_ = 0;
     std::size_t count_ = 0;
+    std::uint64_t dropped_ = 0; // source bytes before data_[0]
     bool atEnd_ = false;
     bool failed_ = false;
 };
 
-} // namespace lexscan
+} // namespace vocabrix::text

@@ -110,12 +110,19 @@ std::uint64_t fromBigEndian(std::string_view bytes) {
     return value;
 }
 
+// The memory of the sort by data offset, which comes off that of the sort by headword: the
+// hidden line numbers and the headwords of split entries make a dictd dictionary's records
+// longer than those of the same data as a tab-separated file.
+std::uint64_t offsetSortMemory() {
+    return sortMemory() / 8;
+}
+
 // Reads the definitions in the order of their offsets, so that each byte of the data file is
 // read once whatever the index's order. Records sharing a headword still come out in the
 // index's order: the line number, hidden after a NUL, orders them.
 void readInDataOrder(FileSource& index, const fs::path& dataPath, DictdData& data,
                      const fs::path& folder, RecordSorter& sorter) {
-    RecordSorter byOffset(folder, RecordSorter::Same::Keep, sortMemory() / 4);
+    RecordSorter byOffset(folder, RecordSorter::Same::Keep, offsetSortMemory());
     eachEntry(index, dataPath, data.size(), "reading the index",
               [&](const IndexEntry& entry, std::uint64_t number) {
                   const std::string headword = cleanHeadword(entry.headword);
@@ -195,7 +202,7 @@ fs::path firstExisting(const fs::path& base, std::initializer_list<const char*> 
 ConvertResult convertDictionary(const fs::path& indexPath, const fs::path& dataPath,
                                 const fs::path& outputPath) {
     const fs::path folder = temporaryFolder(outputPath);
-    RecordSorter sorter(folder, RecordSorter::Same::Merge);
+    RecordSorter sorter(folder, RecordSorter::Same::Merge, sortMemory() + offsetSortMemory());
     readRecords(indexPath, dataPath, folder, sorter);
     return writeSorted(sorter, indexPath.string(), outputPath);
 }

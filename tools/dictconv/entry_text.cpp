@@ -40,7 +40,7 @@ std::string entryTranslation(std::string_view body, std::string_view upperHeadwo
     const std::size_t first = body.find_first_not_of(" \t\r\n");
     if (first != std::string_view::npos) {
         const std::size_t end = body.find('\n', first);
-        if (toUpperUtf8(trimmed(body.substr(first, end - first))).starts_with(upperHeadword)) {
+        if (upperStartsWith(trimmed(body.substr(first, end - first)), upperHeadword)) {
             body = end == std::string_view::npos ? std::string_view{} : body.substr(end + 1);
         }
     }

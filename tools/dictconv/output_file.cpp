@@ -51,6 +51,8 @@ fs::path outputDestination(const fs::path& target) {
             refuse(target, "cannot create it: " + std::string(std::strerror(errno)));
         if (!S_ISDIR(info.st_mode))
             refuse(target, "cannot create it: " + std::string(std::strerror(ENOTDIR)));
+        if (::access(folderOf(target).c_str(), W_OK) != 0)
+            refuse(target, "cannot create it: " + std::string(std::strerror(errno)));
         return target;
     }
     fs::path destination = target;
@@ -65,6 +67,9 @@ fs::path outputDestination(const fs::path& target) {
         std::free(resolved);
     }
     if (!S_ISREG(info.st_mode)) refuse(target, std::string("it is ") + kindOf(info.st_mode));
+    // Replaced by a rename in its folder, which must take a new name.
+    if (::access(folderOf(destination).c_str(), W_OK) != 0)
+        refuse(target, "cannot replace it: " + std::string(std::strerror(errno)));
     return destination;
 }
 

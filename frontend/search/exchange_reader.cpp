@@ -64,7 +64,7 @@ bool ExchangeReader::next(QByteArrayView& line) {
         return false;
     }
     // A last line cut off before its LF loses a CR all the same.
-    if (lines_->lastLineUnended() && !text.empty() && text.back() == '\r') text.remove_suffix(1);
+    if (lines_->lastLineOpen() && !text.empty() && text.back() == '\r') text.remove_suffix(1);
     line = QByteArrayView(text.data(), static_cast<qsizetype>(text.size()));
     return true;
 }

@@ -11,10 +11,23 @@ namespace vocabrix::text {
 namespace {
 // Bytes indexed at a time: small enough for the index to stay in the first-level cache.
 constexpr std::size_t windowSize = 16 * 1024;
+
+// The line ends of a file whose lines end with a byte other than LF.
+std::size_t findByte(char end, const char* bytes, std::size_t size, std::uint32_t* ends) {
+    std::size_t count = 0;
+    const char* const stop = bytes + size;
+    for (const char* at = bytes; at < stop; ++at) {
+        at = static_cast<const char*>(std::memchr(at, end, static_cast<std::size_t>(stop - at)));
+        if (at == nullptr) break;
+        ends[count++] = static_cast<std::uint32_t>(at - bytes);
+    }
+    return count;
+}
+
 } // namespace
 
-LineReader::LineReader(ByteSource& source, std::size_t blockSize)
-    : source_(source), capacity_(std::max<std::size_t>(blockSize, 1)),
+LineReader::LineReader(ByteSource& source, std::size_t blockSize, LineRules rules)
+    : source_(source), rules_(rules), capacity_(std::max<std::size_t>(blockSize, 1)),
       ends_(new std::uint32_t[windowSize + lineEndsSlack]) {
     storage_.reset(new char[capacity_ + lineSlack]());
     data_ = storage_.get();
@@ -35,10 +48,14 @@ bool LineReader::nextSlow(std::string_view& line) {
             if (failed_ || begin_ == end_) return false;
             line = std::string_view(data_ + begin_, end_ - begin_);
             begin_ = end_;
-            unended_ = true;
+            lastLineOpen_ = true;
             return true;
         }
         compact();
+        if (rules_.longest != 0 && end_ >= rules_.longest) {
+            tooLong_ = true;
+            return false;
+        }
         if (end_ == capacity_) grow();
         fill();
     }
@@ -85,7 +102,8 @@ std::string_view LineReader::wholeLines() {
 void LineReader::indexWindow() {
     const std::size_t size = std::min(windowSize, end_ - indexed_);
     windowStart_ = indexed_;
-    count_ = lineEndFinder()(data_ + indexed_, size, ends_.get());
+    count_ = rules_.end == '\n' ? lineEndFinder()(data_ + indexed_, size, ends_.get())
+                                : findByte(rules_.end, data_ + indexed_, size, ends_.get());
     cursor_ = 0;
     indexed_ += size;
 }

@@ -116,6 +116,52 @@ TEST(LineReader, ManyLinesOfEveryLength) {
     }
 }
 
+// The dictionary tool's rules: CR line ends, or LF ones that keep a CR before them; whether the
+// last line had its line end.
+TEST(LineReader, OtherRulesSplitAtEveryBlockSize) {
+    const struct {
+        const char* name;
+        char end;
+        std::string input;
+        std::vector<std::string> lines;
+        bool lastOpen;
+    } cases[] = {
+        {"cr_ends", '\r', "ab\rc\r\nd\r", {"ab", "c", "\nd"}, false},
+        {"cr_ends_last_open", '\r', "ab\r\n", {"ab", "\n"}, true},
+        {"lf_keeps_cr", '\n', "ab\r\ncd\r\n", {"ab\r", "cd\r"}, false},
+        {"lf_keeps_cr_last_open", '\n', "ab\r\ncd", {"ab\r", "cd"}, true},
+    };
+    for (const auto& c : cases) {
+        for (std::size_t block : blockSizes) {
+            SCOPED_TRACE(::testing::Message() << c.name << " block " << block);
+            MemorySource source(c.input, 3);
+            LineReader reader(source, block, {c.end, false, 0});
+            std::vector<std::string> lines;
+            std::string_view line;
+            while (reader.next(line))
+                lines.emplace_back(line);
+            EXPECT_EQ(lines, c.lines);
+            EXPECT_EQ(reader.lastLineOpen(), c.lastOpen);
+        }
+    }
+}
+
+TEST(LineReader, LineOverTheLimitStopsWithoutGrowingFurther) {
+    for (std::size_t block : {1, 3, 8}) {
+        SCOPED_TRACE(block);
+        const std::string input = "abc\n" + std::string(40, 'x') + "\nlast";
+        MemorySource source(input);
+        LineReader reader(source, block, {'\n', true, 8});
+        std::string_view line;
+        ASSERT_TRUE(reader.next(line));
+        EXPECT_EQ(line, "abc");
+        EXPECT_FALSE(reader.tooLong());
+        EXPECT_FALSE(reader.next(line));
+        EXPECT_TRUE(reader.tooLong());
+        EXPECT_LE(reader.capacity(), 16u);
+    }
+}
+
 // Produces a line of a given length, a line end and a short last line, without holding them.
 class LongLineSource : public ByteSource {
 public:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "check_bytes.h"
 
-#include "utf8.h"
+#include "vocabrix_text/utf8.h"
 
 #include <bit>
 #include <cstring>
@@ -57,9 +57,9 @@ std::size_t takeCharacter(const unsigned char* bytes, std::size_t at, std::size_
     // Two-byte sequences, the accented Latin letters, are the common case.
     if (lead >= 0xC2 && lead <= 0xDF && end - at >= 2 && (bytes[at + 1] & 0xC0) == 0x80)
         return at + 2;
-    std::size_t size = 1;
-    const std::string_view rest(reinterpret_cast<const char*>(bytes) + at, end - at);
-    if (decodeUtf8(rest, size)) return at + size;
+    const std::string_view line(reinterpret_cast<const char*>(bytes), end);
+    const std::size_t size = vocabrix::text::utf8SequenceLength(line, at);
+    if (size != 0) return at + size;
     found.utf8 = false;
     return at + 1;
 }

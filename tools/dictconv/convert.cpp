@@ -33,14 +33,16 @@ std::optional<IndexEntry> checkedEntry(std::string_view line, std::uint64_t numb
                                        std::uint64_t dataSize) {
     std::optional<IndexEntry> entry = parseDictdIndexLine(line, number, indexName);
     if (!entry) return entry;
-    const std::string where = indexName + ":" + std::to_string(number) + ": entry \"" +
-                              std::string(entry->headword) + "\" ";
+    const auto where = [&] {
+        return indexName + ":" + std::to_string(number) + ": entry \"" +
+               std::string(entry->headword) + "\" ";
+    };
     if (entry->offset > dataSize || entry->length > dataSize - entry->offset) {
-        throw ConvertError(where + "points outside the " + std::to_string(dataSize) + " bytes of " +
-                           dataPath.string());
+        throw ConvertError(where() + "points outside the " + std::to_string(dataSize) +
+                           " bytes of " + dataPath.string());
     }
     if (entry->length >= longestLine) {
-        throw ConvertError(where + "of " + std::to_string(longestLine >> 20) +
+        throw ConvertError(where() + "of " + std::to_string(longestLine >> 20) +
                            " MB or more; dictconv converts shorter entries only");
     }
     return entry;
@@ -60,11 +62,14 @@ public:
     // The size for checking entries up front; a stream's are checked as they are read.
     std::uint64_t size() const { return plain_ ? plain_->size() : UINT64_MAX; }
     // Offsets must not go back for a stream.
-    std::string_view entry(std::uint64_t offset, std::uint64_t length, const std::string& where) {
+    // `indexName` and `number` name the index line in messages.
+    std::string_view entry(std::uint64_t offset, std::uint64_t length, const std::string& indexName,
+                           std::uint64_t number) {
         if (plain_) return plain_->at(offset, length);
         if (!stream_->covers(offset, length)) {
-            throw ConvertError(where + ": entry points outside the " +
-                               std::to_string(stream_->size()) + " bytes of " + path_.string());
+            throw ConvertError(indexName + ":" + std::to_string(number) +
+                               ": entry points outside the " + std::to_string(stream_->size()) +
+                               " bytes of " + path_.string());
         }
         return stream_->at(offset, length);
     }
@@ -110,12 +115,19 @@ std::uint64_t fromBigEndian(std::string_view bytes) {
     return value;
 }
 
+// The memory of the sort by data offset, which comes off that of the sort by headword: the
+// hidden line numbers and the headwords of split entries make a dictd dictionary's records
+// longer than those of the same data as a tab-separated file.
+std::uint64_t offsetSortMemory() {
+    return sortMemory() / 8;
+}
+
 // Reads the definitions in the order of their offsets, so that each byte of the data file is
 // read once whatever the index's order. Records sharing a headword still come out in the
 // index's order: the line number, hidden after a NUL, orders them.
 void readInDataOrder(FileSource& index, const fs::path& dataPath, DictdData& data,
                      const fs::path& folder, RecordSorter& sorter) {
-    RecordSorter byOffset(folder, RecordSorter::Same::Keep, sortMemory() / 4);
+    RecordSorter byOffset(folder, RecordSorter::Same::Keep, offsetSortMemory());
     eachEntry(index, dataPath, data.size(), "reading the index",
               [&](const IndexEntry& entry, std::uint64_t number) {
                   const std::string headword = cleanHeadword(entry.headword);
@@ -125,6 +137,7 @@ void readInDataOrder(FileSource& index, const fs::path& dataPath, DictdData& dat
               });
     sorter.hideSuffix(9);
     Progress progress("reading", index.size());
+    const std::string indexName = index.name();
     std::string key;
     byOffset.each([&](std::string_view place, std::string_view value) {
         const std::uint64_t offset = fromBigEndian(place);
@@ -133,10 +146,9 @@ void readInDataOrder(FileSource& index, const fs::path& dataPath, DictdData& dat
         key.assign(headword);
         key += '\0';
         key += place.substr(8);
-        const std::string where =
-            index.name() + ":" + std::to_string(fromBigEndian(place.substr(8)));
-        sorter.add(key,
-                   entryTranslation(data.entry(offset, fromBigEndian(value), where), headword));
+        const std::string_view body =
+            data.entry(offset, fromBigEndian(value), indexName, fromBigEndian(place.substr(8)));
+        sorter.add(key, entryTranslation(body, headword));
     });
 }
 
@@ -158,8 +170,8 @@ void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::
                   [&](const IndexEntry& entry, std::uint64_t number) {
                       const std::string headword = cleanHeadword(entry.headword);
                       if (!isWantedHeadword(headword)) return;
-                      const std::string_view body = data.entry(
-                          entry.offset, entry.length, index.name() + ":" + std::to_string(number));
+                      const std::string_view body =
+                          data.entry(entry.offset, entry.length, index.name(), number);
                       sorter.add(headword, entryTranslation(body, headword));
                   });
     }
@@ -195,7 +207,7 @@ fs::path firstExisting(const fs::path& base, std::initializer_list<const char*> 
 ConvertResult convertDictionary(const fs::path& indexPath, const fs::path& dataPath,
                                 const fs::path& outputPath) {
     const fs::path folder = temporaryFolder(outputPath);
-    RecordSorter sorter(folder, RecordSorter::Same::Merge);
+    RecordSorter sorter(folder, RecordSorter::Same::Merge, sortMemory() + offsetSortMemory());
     readRecords(indexPath, dataPath, folder, sorter);
     return writeSorted(sorter, indexPath.string(), outputPath);
 }

@@ -5,11 +5,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <exception>
 #include <fcntl.h>
 #include <memory>
+#include <mutex>
 #include <string_view>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -82,12 +87,84 @@ void decompressDictdData(const std::filesystem::path& path,
     if (gzclose_r(file.release()) != Z_OK) fail(path, "truncated or damaged gzip stream");
 }
 
-DictdDataStream::DictdDataStream(const std::filesystem::path& path)
-    : path_(path), file_(openGzip(path)) {}
+// Decompresses on a thread of its own, a few blocks ahead of the reader, so that inflating
+// and converting share the cores. Memory stays at a few blocks whatever the file's size.
+class InflatedBlocks {
+public:
+    explicit InflatedBlocks(const std::filesystem::path& path)
+        : path_(path), file_(openGzip(path)), thread_([this] { run(); }) {}
+    ~InflatedBlocks() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+        if (file_) gzclose_r(file_);
+    }
+    InflatedBlocks(const InflatedBlocks&) = delete;
+    InflatedBlocks& operator=(const InflatedBlocks&) = delete;
 
-DictdDataStream::~DictdDataStream() {
-    if (file_) gzclose_r(static_cast<gzFile>(file_));
-}
+    // Appends the next block to `into`; false at the end. A damaged stream throws here, after
+    // the blocks before it.
+    bool next(std::string& into) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return !ready_.empty() || ended_ || error_; });
+        if (ready_.empty()) {
+            if (error_) std::rethrow_exception(error_);
+            return false;
+        }
+        std::string block = std::move(ready_.front());
+        ready_.pop_front();
+        lock.unlock();
+        changed_.notify_all();
+        into += block;
+        return true;
+    }
+    // False when the stream ended cut short or damaged, which only its closing shows.
+    bool closedCleanly() const { return closedCleanly_; }
+
+private:
+    void run() {
+        try {
+            for (;;) {
+                std::string block(chunk, '\0');
+                block.resize(readGzip(file_, path_, block.data(), chunk));
+                std::unique_lock lock(mutex_);
+                if (block.empty()) {
+                    closedCleanly_ = gzclose_r(file_) == Z_OK;
+                    file_ = nullptr;
+                    ended_ = true;
+                    break;
+                }
+                changed_.wait(lock, [this] { return stopping_ || ready_.size() < depth; });
+                if (stopping_) return;
+                ready_.push_back(std::move(block));
+                lock.unlock();
+                changed_.notify_all();
+            }
+        } catch (...) {
+            const std::lock_guard lock(mutex_);
+            error_ = std::current_exception();
+        }
+        changed_.notify_all();
+    }
+
+    static constexpr std::size_t depth = 4;
+    std::filesystem::path path_;
+    gzFile file_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::string> ready_;
+    bool stopping_ = false, ended_ = false, closedCleanly_ = false;
+    std::exception_ptr error_;
+    std::thread thread_; // last: started when the rest is ready
+};
+
+DictdDataStream::DictdDataStream(const std::filesystem::path& path)
+    : path_(path), blocks_(std::make_unique<InflatedBlocks>(path)) {}
+
+DictdDataStream::~DictdDataStream() = default;
 
 bool DictdDataStream::covers(std::uint64_t offset, std::uint64_t length) {
     front_ = std::max(front_, offset);
@@ -105,25 +182,16 @@ void DictdDataStream::finish() {
     front_ = size();
     while (more())
         front_ = size();
-    if (gzclose_r(static_cast<gzFile>(file_)) != Z_OK) {
-        file_ = nullptr;
-        fail(path_, "truncated or damaged gzip stream");
-    }
-    file_ = nullptr;
+    if (!blocks_->closedCleanly()) fail(path_, "truncated or damaged gzip stream");
 }
 
 bool DictdDataStream::more() {
     if (ended_) return false;
-    // Bytes before the latest offset are let go, once a chunk rather than once an entry.
+    // Bytes before the latest offset are let go, once a block rather than once an entry.
     const std::uint64_t drop = std::min<std::uint64_t>(front_ - start_, window_.size());
     window_.erase(0, static_cast<std::size_t>(drop));
     start_ += drop;
-    const std::size_t had = window_.size();
-    window_.resize(had + chunk);
-    const std::size_t got =
-        readGzip(static_cast<gzFile>(file_), path_, window_.data() + had, chunk);
-    window_.resize(had + got);
-    ended_ = got == 0;
+    ended_ = !blocks_->next(window_);
     return !ended_;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,8 +16,11 @@ namespace dictconv {
 void decompressDictdData(const std::filesystem::path& path,
                          const std::function<void(std::string_view)>& sink);
 
+class InflatedBlocks;
+
 // The decompressed bytes of such a file read forward only, for entries taken in the order of
-// their offsets: no copy of the whole is made. Errors as above.
+// their offsets: no copy of the whole is made, and a thread of its own decompresses a few
+// blocks ahead. Errors as above.
 class DictdDataStream {
 public:
     explicit DictdDataStream(const std::filesystem::path& path);
@@ -38,8 +42,8 @@ private:
     bool more();
 
     std::filesystem::path path_;
-    void* file_ = nullptr; // the zlib handle
-    std::string window_;   // the bytes from start_ on
+    std::unique_ptr<InflatedBlocks> blocks_;
+    std::string window_; // the bytes from start_ on
     std::uint64_t start_ = 0;
     std::uint64_t front_ = 0; // the latest offset asked for
     bool ended_ = false;

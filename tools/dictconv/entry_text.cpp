@@ -5,6 +5,8 @@
 
 #include <lexscan/exchange_format.h>
 
+#include <algorithm>
+
 namespace dictconv {
 
 namespace {
@@ -40,7 +42,7 @@ std::string entryTranslation(std::string_view body, std::string_view upperHeadwo
     const std::size_t first = body.find_first_not_of(" \t\r\n");
     if (first != std::string_view::npos) {
         const std::size_t end = body.find('\n', first);
-        if (toUpperUtf8(trimmed(body.substr(first, end - first))).starts_with(upperHeadword)) {
+        if (upperStartsWith(trimmed(body.substr(first, end - first)), upperHeadword)) {
             body = end == std::string_view::npos ? std::string_view{} : body.substr(end + 1);
         }
     }
@@ -49,14 +51,18 @@ std::string entryTranslation(std::string_view body, std::string_view upperHeadwo
 
 std::string joinLines(std::string_view body) {
     std::string out;
+    out.reserve(body.size());
     while (!body.empty()) {
         const std::size_t end = body.find('\n');
         const std::string_view line = trimmed(body.substr(0, end));
         body = end == std::string_view::npos ? std::string_view{} : body.substr(end + 1);
         if (line.empty()) continue;
         if (!out.empty()) out += "; ";
-        for (const char c : line)
-            out += (c == '\t' || c == '\r' || c == '\0') ? ' ' : c;
+        const std::size_t at = out.size();
+        out += line;
+        std::replace_if(
+            out.begin() + static_cast<std::ptrdiff_t>(at), out.end(),
+            [](char c) { return c == '\t' || c == '\r' || c == '\0'; }, ' ');
     }
     return out;
 }

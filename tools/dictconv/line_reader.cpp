@@ -94,6 +94,21 @@ std::size_t Utf16Source::read(char* into, std::size_t size) {
     return count;
 }
 
+namespace {
+
+// A small file gets a buffer of its size, not a whole block.
+std::size_t firstBlock(const ByteSource& source) {
+    const std::uint64_t left =
+        source.size() > source.position() ? source.size() - source.position() : 0;
+    return static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, left + 4096));
+}
+
+} // namespace
+
+LineReader::LineReader(ByteSource& source, char end, std::string name)
+    : source_(source), bytes_(source), name_(std::move(name)),
+      lines_(bytes_, firstBlock(source), {end, false, longestLine}) {}
+
 void LineReader::tooLong() const {
     throw ConvertError(name_ + ":" + std::to_string(lineNumber_ + 1) + ": line of " +
                        std::to_string(longestLine >> 20) +
@@ -101,42 +116,14 @@ void LineReader::tooLong() const {
 }
 
 bool LineReader::next(std::string_view& line, bool& ended) {
-    std::size_t searched = at_;
-    for (;;) {
-        const void* found = std::memchr(buffer_.data() + searched, end_, held_ - searched);
-        if (found) {
-            const std::size_t end = static_cast<const char*>(found) - buffer_.data();
-            if (end - at_ >= longestLine) tooLong();
-            line = std::string_view(buffer_.data() + at_, end - at_);
-            at_ = end + 1;
-            ended = true;
-            ++lineNumber_;
-            return true;
-        }
-        if (sourceEnded_) {
-            if (at_ == held_) return false;
-            line = std::string_view(buffer_.data() + at_, held_ - at_);
-            at_ = held_;
-            ended = false;
-            ++lineNumber_;
-            return true;
-        }
-        if (held_ - at_ >= longestLine) tooLong();
-        // Keep the unfinished line at the front and read more after it.
-        std::memmove(buffer_.data(), buffer_.data() + at_, held_ - at_);
-        held_ -= at_;
-        searched = held_;
-        at_ = 0;
-        // A small file gets a buffer of its size, not a whole block.
-        const std::uint64_t left =
-            source_.size() > source_.position() ? source_.size() - source_.position() : 0;
-        const std::size_t want =
-            static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, left + 4096));
-        if (buffer_.size() < held_ + want) buffer_.resize(held_ + want);
-        const std::size_t got = source_.read(buffer_.data() + held_, want);
-        held_ += got;
-        sourceEnded_ = got == 0;
+    if (!lines_.next(line)) {
+        if (lines_.tooLong()) tooLong();
+        return false;
     }
+    if (line.size() >= longestLine) tooLong();
+    ended = !lines_.lastLineOpen();
+    ++lineNumber_;
+    return true;
 }
 
 } // namespace dictconv

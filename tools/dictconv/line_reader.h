@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "vocabrix_text/byte_source.h"
+#include "vocabrix_text/line_reader.h"
+
 namespace dictconv {
 
 // Bytes read in order, with the position reached and the whole size, for the progress line.
@@ -62,31 +65,40 @@ private:
 // The longest line a conversion reads; a longer one is refused, which keeps its memory bounded.
 inline constexpr std::size_t longestLine = std::size_t{16} << 20;
 
-// Splits a source into lines at `end` (LF, or CR for files with CR line ends). A line keeps
-// everything but its line end. A line of longestLine bytes or more is a ConvertError naming
-// `name` and the line's number.
+// Splits a source into lines at `end` (LF, or CR for files with CR line ends), through the
+// text library's reader. A line keeps everything but its line end. A line of longestLine bytes
+// or more is a ConvertError naming `name` and the line's number.
 class LineReader {
 public:
-    explicit LineReader(ByteSource& source, char end = '\n', std::string name = "input")
-        : source_(source), end_(end), name_(std::move(name)) {}
+    explicit LineReader(ByteSource& source, char end = '\n', std::string name = "input");
 
     // The next line, valid until the following call; false at the end. `ended` tells whether
     // the line had its line end (the last one may not).
     bool next(std::string_view& line, bool& ended);
     // Bytes of the source consumed by the lines handed out so far.
-    std::uint64_t position() const { return source_.position() - (held_ - at_); }
+    std::uint64_t position() const { return source_.position() - lines_.buffered(); }
     std::uint64_t lineNumber() const { return lineNumber_; }
 
 private:
+    // The text library's view of the source; read errors still arrive as ConvertError.
+    class Bytes : public vocabrix::text::ByteSource {
+    public:
+        explicit Bytes(dictconv::ByteSource& source) : source_(source) {}
+        std::ptrdiff_t read(char* data, std::size_t size) override {
+            return static_cast<std::ptrdiff_t>(source_.read(data, size));
+        }
+
+    private:
+        dictconv::ByteSource& source_;
+    };
+
     [[noreturn]] void tooLong() const;
 
     ByteSource& source_;
-    char end_;
+    Bytes bytes_;
     std::string name_;
-    std::string buffer_;
-    std::size_t at_ = 0, held_ = 0;
+    vocabrix::text::LineReader lines_;
     std::uint64_t lineNumber_ = 0;
-    bool sourceEnded_ = false;
 };
 
 } // namespace dictconv

@@ -3,6 +3,7 @@
 
 #include "upper_case.h"
 #include "utf8.h"
+#include "vocabrix_text/utf8.h"
 
 namespace dictconv {
 
@@ -16,21 +17,14 @@ TextKind textKind(std::string_view text) {
 }
 
 bool guessUtf8(std::string_view sample, bool fileIsLonger) {
-    std::size_t i = 0;
-    while (i < sample.size()) {
-        std::size_t size = 1;
-        if (decodeUtf8(sample.substr(i), size)) {
-            i += size;
+    for (std::size_t i = 0; i < sample.size();) {
+        const int length = vocabrix::text::utf8Sequence(sample, i);
+        if (length > 0) {
+            i += static_cast<std::size_t>(length);
             continue;
         }
-        if (!fileIsLonger) return false;
         // Allowed only when the sample's end cuts off a sequence whose bytes are right so far.
-        const auto lead = static_cast<unsigned char>(sample[i]);
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-        if (lead < 0xC2 || lead > 0xF4 || sample.size() - i >= length) return false;
-        for (std::size_t k = i + 1; k < sample.size(); ++k)
-            if ((static_cast<unsigned char>(sample[k]) & 0xC0) != 0x80) return false;
-        return true;
+        return fileIsLonger && length == vocabrix::text::cutShort;
     }
     return true;
 }

@@ -36,28 +36,45 @@ char32_t upperOf(char32_t c) {
     return static_cast<char32_t>(static_cast<std::int32_t>(c) + run.offset);
 }
 
+namespace {
+
+// Appends the upper case of the character at text[at] and gives the bytes it took.
+std::size_t appendUpper(std::string_view text, std::size_t at, std::string& out) {
+    const char byte = text[at];
+    if (static_cast<std::uint8_t>(byte) < 0x80) {
+        out += (byte >= 'a' && byte <= 'z') ? static_cast<char>(byte - 'a' + 'A') : byte;
+        return 1;
+    }
+    std::size_t size = 1;
+    const std::optional<char32_t> c = decodeUtf8(text.substr(at), size);
+    if (!c) {
+        out += byte;
+        return 1;
+    }
+    appendUtf8(out, upperOf(*c));
+    return size;
+}
+
+} // namespace
+
 std::string toUpperUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char byte = text[i];
-        if (static_cast<std::uint8_t>(byte) < 0x80) {
-            out += (byte >= 'a' && byte <= 'z') ? static_cast<char>(byte - 'a' + 'A') : byte;
-            ++i;
-            continue;
-        }
-        std::size_t size = 1;
-        const std::optional<char32_t> c = decodeUtf8(text.substr(i), size);
-        if (!c) {
-            out += byte;
-            ++i;
-            continue;
-        }
-        appendUtf8(out, upperOf(*c));
-        i += size;
-    }
+    for (std::size_t i = 0; i < text.size();)
+        i += appendUpper(text, i, out);
     return out;
+}
+
+bool upperStartsWith(std::string_view text, std::string_view upperPrefix) {
+    std::string upper; // one character's, short enough to need no allocation
+    for (std::size_t i = 0; !upperPrefix.empty(); upperPrefix.remove_prefix(upper.size())) {
+        if (i == text.size()) return false;
+        upper.clear();
+        i += appendUpper(text, i, upper);
+        if (upper.size() > upperPrefix.size()) return upper.starts_with(upperPrefix);
+        if (!upperPrefix.starts_with(upper)) return false;
+    }
+    return true;
 }
 
 } // namespace dictconv

@@ -14,4 +14,7 @@ char32_t upperOf(char32_t c);
 // characters never does. Bytes that are not valid UTF-8 are copied unchanged.
 std::string toUpperUtf8(std::string_view text);
 
+// toUpperUtf8(text).starts_with(upperPrefix), upper-casing no further than the prefix needs.
+bool upperStartsWith(std::string_view text, std::string_view upperPrefix);
+
 } // namespace dictconv

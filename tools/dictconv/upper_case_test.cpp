@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct UpperCase {
@@ -38,6 +40,17 @@ TEST(UpperCase, MapsOneCharacterToOne) {
     };
     for (const UpperCase& c : cases) {
         EXPECT_EQ(dictconv::toUpperUtf8(c.text), c.expected) << c.text;
+        // The prefix test stops early: every prefix of the upper case, and nothing longer or
+        // different, is found, also when it ends inside a character.
+        const std::string upper = c.expected;
+        for (std::size_t size = 0; size <= upper.size(); ++size)
+            EXPECT_TRUE(dictconv::upperStartsWith(c.text, upper.substr(0, size))) << c.text;
+        EXPECT_FALSE(dictconv::upperStartsWith(c.text, upper + "A")) << c.text;
+        if (!upper.empty()) {
+            std::string wrong = upper;
+            wrong.back() = static_cast<char>(wrong.back() ^ 1);
+            EXPECT_FALSE(dictconv::upperStartsWith(c.text, wrong)) << c.text;
+        }
     }
 }
 

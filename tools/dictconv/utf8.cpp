@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "utf8.h"
 
+#include "vocabrix_text/utf8.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -8,32 +10,14 @@ namespace dictconv {
 
 std::optional<char32_t> decodeUtf8(std::string_view text, std::size_t& size) {
     if (text.empty()) return std::nullopt;
-    const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-    const std::uint8_t lead = byte(0);
-    std::uint8_t low = 0x80, high = 0xBF;
-    char32_t value = 0;
-    if (lead < 0x80) {
-        size = 1;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        size = 2, value = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        size = 3, value = lead & 0x0F;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        size = 4, value = lead & 0x07;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return std::nullopt;
-    }
-    if (text.size() < size) return std::nullopt;
-    for (std::size_t i = 1; i < size; ++i) {
-        const std::uint8_t b = byte(i);
-        if (b < (i == 1 ? low : 0x80) || b > (i == 1 ? high : 0xBF)) return std::nullopt;
-        value = (value << 6) | (b & 0x3F);
-    }
+    const std::size_t length = vocabrix::text::utf8SequenceLength(text, 0);
+    if (length == 0) return std::nullopt;
+    // The sequence is known good: its lead's value bits, then six from each following byte.
+    constexpr unsigned char leadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t value = static_cast<std::uint8_t>(text[0]) & leadBits[length];
+    for (std::size_t i = 1; i < length; ++i)
+        value = (value << 6) | (static_cast<std::uint8_t>(text[i]) & 0x3F);
+    size = length;
     return value;
 }
 
@@ -56,8 +40,9 @@ void appendUtf8(std::string& out, char32_t c) {
 }
 
 Utf8Scan scanUtf8(std::string_view text) {
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* const end = p + text.size();
+    const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = begin + text.size();
+    const auto* p = begin;
     bool ascii = true;
     while (p < end) {
         // Runs of ASCII eight bytes at a time.
@@ -69,30 +54,13 @@ Utf8Scan scanUtf8(std::string_view text) {
                 continue;
             }
         }
-        const unsigned char lead = *p;
-        if (lead < 0x80) {
+        if (*p < 0x80) {
             ++p;
             continue;
         }
-        std::size_t size = 0;
-        unsigned char low = 0x80, high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            size = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            size = 3;
-            if (lead == 0xE0) low = 0xA0;
-            if (lead == 0xED) high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            size = 4;
-            if (lead == 0xF0) low = 0x90;
-            if (lead == 0xF4) high = 0x8F;
-        } else {
-            return Utf8Scan::Invalid;
-        }
-        if (static_cast<std::size_t>(end - p) < size || p[1] < low || p[1] > high)
-            return Utf8Scan::Invalid;
-        for (std::size_t i = 2; i < size; ++i)
-            if ((p[i] & 0xC0) != 0x80) return Utf8Scan::Invalid;
+        const auto at = static_cast<std::size_t>(p - begin);
+        const std::size_t size = vocabrix::text::utf8SequenceLength(text, at);
+        if (size == 0) return Utf8Scan::Invalid;
         p += size;
         ascii = false;
     }

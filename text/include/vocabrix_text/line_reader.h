@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Splits a byte source into lines. A line ends with LF; a CR directly before the LF is not part
-// of the line; the last line needs no line end, and a line end at the very end of the input does
-// not start another line.
+// Splits a byte source into lines. A line ends with LF (or the byte LineRules names); a CR
+// directly before the LF is not part of the line unless the rules keep it; the last line needs no
+// line end, and a line end at the very end of the input does not start another line.
 //
 // The LFs are found a window at a time (one vector pass, see line_ends.h) and handed out from
 // that index, so a line costs an array step rather than a search of its own.
@@ -25,13 +25,23 @@
 
 namespace vocabrix::text {
 
+// How a reader other than the scanner's splits lines (the dictionary tool's files).
+struct LineRules {
+    char end = '\n';    // the byte that ends a line: LF, or CR for files with CR line ends
+    bool dropCr = true; // a CR right before a LF line end is not part of the line
+    // The buffer is not grown to hold more than this many bytes of one unfinished line: next()
+    // then returns false and tooLong() is true. 0: no limit.
+    std::size_t longest = 0;
+};
+
 class LineReader {
 public:
     static constexpr std::size_t defaultBlockSize = 256 * 1024;
     static constexpr std::size_t lineSlack = 64;
 
     // blockSize: the bytes asked of the source at a time (tests use tiny sizes); 0 counts as 1.
-    explicit LineReader(ByteSource& source, std::size_t blockSize = defaultBlockSize);
+    explicit LineReader(ByteSource& source, std::size_t blockSize = defaultBlockSize,
+                        LineRules rules = {});
 
     // The next line without its line end. False when no line is left or reading failed.
     bool next(std::string_view& line) {
@@ -64,13 +74,17 @@ public:
         indexed_ = begin_;
     }
 
-    // True once next() has handed out the input's last line and it had no line end.
-    bool lastLineUnended() const { return unended_; }
-
     // True once the source reported a read error; next() and skip() then return false.
     bool failed() const { return failed_; }
 
+    // True once next() stopped at a line longer than LineRules::longest.
+    bool tooLong() const { return tooLong_; }
+    // True once next() handed out a last line that had no line end.
+    bool lastLineOpen() const { return lastLineOpen_; }
+
     std::size_t capacity() const { return capacity_; }
+    // Bytes read from the source and not yet handed out or skipped.
+    std::size_t buffered() const { return end_ - begin_; }
 
     // Bytes of the source taken up by the lines handed out or skipped so far.
     std::uint64_t position() const { return dropped_ + begin_; }
@@ -78,7 +92,7 @@ public:
 private:
     void take(std::size_t lf, std::string_view& line) {
         std::size_t length = lf - begin_;
-        if (length > 0 && data_[lf - 1] == '\r') --length;
+        if (rules_.dropCr && length > 0 && data_[lf - 1] == '\r') --length;
         line = std::string_view(data_ + begin_, length);
         begin_ = lf + 1;
     }
@@ -90,6 +104,7 @@ private:
     void grow();
 
     ByteSource& source_;
+    LineRules rules_;
     std::unique_ptr<char[]> storage_;
     char* data_;
     std::size_t capacity_;
@@ -102,8 +117,9 @@ private:
     std::size_t count_ = 0;
     std::uint64_t dropped_ = 0; // source bytes before data_[0]
     bool atEnd_ = false;
-    bool unended_ = false;
     bool failed_ = false;
+    bool tooLong_ = false;
+    bool lastLineOpen_ = false;
 };
 
 } // namespace vocabrix::text

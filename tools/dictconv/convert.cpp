@@ -83,17 +83,17 @@ private:
     std::unique_ptr<DictdDataStream> stream_;
 };
 
-// Calls `use` with each entry of the index and its line number.
+// Calls `use` with each entry of the index before line `before` and its line number.
 template <class Use>
 void eachEntry(FileSource& index, const fs::path& dataPath, std::uint64_t dataSize,
-               const char* step, Use use) {
+               const char* step, Use use, std::uint64_t before = UINT64_MAX) {
     const std::string indexName = index.name();
     index.rewind();
     LineReader lines(index, '\n', indexName);
     Progress progress(step, index.size());
     std::string_view line;
     bool ended = false;
-    while (lines.next(line, ended)) {
+    while (lines.next(line, ended) && lines.lineNumber() < before) {
         progress.update(lines.position());
         const std::optional<IndexEntry> entry =
             checkedEntry(line, lines.lineNumber(), indexName, dataPath, dataSize);
@@ -122,49 +122,65 @@ std::uint64_t offsetSortMemory() {
     return sortMemory() / 8;
 }
 
-// Reads the definitions in the order of their offsets, so that each byte of the data file is
-// read once whatever the index's order. Records sharing a headword still come out in the
-// index's order: the line number, hidden after a NUL, orders them.
-void readInDataOrder(FileSource& index, const fs::path& dataPath, DictdData& data,
-                     const fs::path& folder, RecordSorter& sorter) {
-    RecordSorter byOffset(folder, RecordSorter::Same::Keep, offsetSortMemory());
-    eachEntry(index, dataPath, data.size(), "reading the index",
-              [&](const IndexEntry& entry, std::uint64_t number) {
-                  const std::string headword = cleanHeadword(entry.headword);
-                  if (!isWantedHeadword(headword)) return;
-                  byOffset.add(bigEndian(entry.offset) + bigEndian(number),
-                               bigEndian(entry.length) + headword);
-              });
-    sorter.hideSuffix(9);
-    Progress progress("reading", index.size());
-    const std::string indexName = index.name();
-    std::string key;
-    byOffset.each([&](std::string_view place, std::string_view value) {
-        const std::uint64_t offset = fromBigEndian(place);
-        progress.update(index.size() / 2);
-        const std::string_view headword = value.substr(8);
-        key.assign(headword);
-        key += '\0';
-        key += place.substr(8);
-        const std::string_view body =
-            data.entry(offset, fromBigEndian(value), indexName, fromBigEndian(place.substr(8)));
-        sorter.add(key, entryTranslation(body, headword));
-    });
-}
+// Entries added by their place in the data file, then handed on in that order.
+class DataOrder {
+public:
+    explicit DataOrder(const fs::path& folder)
+        : byOffset_(folder, RecordSorter::Same::Keep, offsetSortMemory()) {}
+    void add(const IndexEntry& entry, std::uint64_t number) {
+        const std::string headword = cleanHeadword(entry.headword);
+        if (!isWantedHeadword(headword)) return;
+        place_ = bigEndian(entry.offset);
+        place_ += bigEndian(number);
+        value_ = bigEndian(entry.length);
+        value_ += headword;
+        byOffset_.add(place_, value_);
+    }
+    // Reads the definitions in the order of their offsets, so that each byte of the data file
+    // is read once whatever the index's order. Records sharing a headword still come out in
+    // the index's order: the line number, hidden after a NUL, orders them.
+    void read(FileSource& index, DictdData& data, RecordSorter& sorter) {
+        sorter.hideSuffix(9);
+        Progress progress("reading", index.size());
+        const std::string indexName = index.name();
+        byOffset_.each([&](std::string_view place, std::string_view value) {
+            progress.update(index.size() / 2);
+            const std::string_view headword = value.substr(8);
+            place_.assign(headword);
+            place_ += '\0';
+            place_ += place.substr(8);
+            const std::string_view body = data.entry(fromBigEndian(place), fromBigEndian(value),
+                                                     indexName, fromBigEndian(place.substr(8)));
+            sorter.add(place_, entryTranslation(body, headword));
+        });
+    }
 
+private:
+    RecordSorter byOffset_;
+    std::string place_, value_; // reused for every entry
+};
+
+// The index is read once to see whether the data follows its order; once an entry is found
+// out of order, the entries from it on are put in data order as they come, and those before
+// it read again.
 void readRecords(const fs::path& indexPath, const fs::path& dataPath, const fs::path& folder,
                  RecordSorter& sorter) {
     FileSource index(indexPath, "index file");
     DictdData data(dataPath, folder);
-    bool inOrder = true;
-    std::uint64_t last = 0;
+    DataOrder dataOrder(folder);
+    std::uint64_t last = 0, firstOutOfOrder = 0;
     eachEntry(index, dataPath, data.size(), "reading the index",
-              [&](const IndexEntry& entry, std::uint64_t) {
-                  inOrder = inOrder && entry.offset >= last;
+              [&](const IndexEntry& entry, std::uint64_t number) {
+                  if (firstOutOfOrder == 0 && entry.offset < last) firstOutOfOrder = number;
                   last = entry.offset;
+                  if (firstOutOfOrder != 0) dataOrder.add(entry, number);
               });
-    if (!inOrder) {
-        readInDataOrder(index, dataPath, data, folder, sorter);
+    if (firstOutOfOrder != 0) {
+        eachEntry(
+            index, dataPath, data.size(), "reading the index",
+            [&](const IndexEntry& entry, std::uint64_t number) { dataOrder.add(entry, number); },
+            firstOutOfOrder);
+        dataOrder.read(index, data, sorter);
     } else {
         eachEntry(index, dataPath, data.size(), "reading",
                   [&](const IndexEntry& entry, std::uint64_t number) {

@@ -23,6 +23,8 @@ std::string_view trimmed(std::string_view text) {
 } // namespace
 
 std::string cleanHeadword(std::string_view raw) {
+    if (raw.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos)
+        return toUpperUtf8(trimmed(raw));
     std::string joined;
     joined.reserve(raw.size());
     for (const char c : raw) {
@@ -62,7 +64,12 @@ std::string joinLines(std::string_view body) {
         out += line;
         std::replace_if(
             out.begin() + static_cast<std::ptrdiff_t>(at), out.end(),
-            [](char c) { return c == '\t' || c == '\r' || c == '\0'; }, ' ');
+            [](char c) {
+                // One compare for the bytes of text, which are above all three.
+                return static_cast<unsigned char>(c) <= '\r' &&
+                       (c == '\t' || c == '\r' || c == '\0');
+            },
+            ' ');
     }
     return out;
 }

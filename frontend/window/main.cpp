@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -16,8 +17,31 @@ int answer(const CommandLine& line) {
     return line.exitCode();
 }
 
-bool asksForText(const CommandLine& line) {
-    return line.action == CommandLine::Action::Help || line.action == CommandLine::Action::Version;
+// Options that QApplication takes out of the arguments itself.
+bool isQtOption(const QString& argument) {
+    static const QStringList options{"-platform",      "-platformpluginpath",
+                                     "-platformtheme", "-plugin",
+                                     "-qmljsdebugger", "-qwindowgeometry",
+                                     "-qwindowicon",   "-qwindowtitle",
+                                     "-reverse",       "-session",
+                                     "-style",         "-stylesheet",
+                                     "-widgetcount",   "-display",
+                                     "-geometry",      "-title",
+                                     "-name",          "-dialogs",
+                                     "-fontengine",    "-nograb",
+                                     "-dograb",        "-visual",
+                                     "-ncols",         "-cmap",
+                                     "-sync"};
+    const QString name = argument.section('=', 0, 0);
+    return options.contains(name) || options.contains(name.mid(1));
+}
+
+// Help, version and a wrong use that no Qt option could explain need no window.
+bool answersWithoutWindow(const CommandLine& line, const QStringList& arguments) {
+    if (line.action == CommandLine::Action::Help || line.action == CommandLine::Action::Version)
+        return true;
+    return line.action == CommandLine::Action::WrongUse &&
+           std::none_of(arguments.begin() + 1, arguments.end(), isQtOption);
 }
 
 QStringList argumentsOf(int argc, char* argv[]) {
@@ -30,9 +54,10 @@ QStringList argumentsOf(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The help and the version need no display: they are answered before the window's
-    // application connects to one.
-    if (asksForText(parseCommandLine(argumentsOf(argc, argv)))) {
+    // These answers need no display: they come before the window's application connects to one,
+    // so that they work in a terminal without a graphical session too.
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (answersWithoutWindow(parseCommandLine(arguments), arguments)) {
         QCoreApplication app(argc, argv);
         return answer(parseCommandLine(QCoreApplication::arguments()));
     }

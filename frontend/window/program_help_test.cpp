@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The built program asked for its help or version: it answers on standard output and exits,
-// with no display to open a window on, within a time limit.
+// The built program asked for its help or version, or used wrongly: it answers on standard output
+// or standard error and exits, with no display to open a window on, within a time limit.
 #include <QProcess>
 #include <QTest>
 
@@ -12,16 +12,18 @@ private slots:
 };
 
 void ProgramHelpTest::answersWithoutAWindow_data() {
-    QTest::addColumn<QString>("option");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("outputStart");
-    QTest::newRow("--help") << "--help"
-                            << "Usage: ";
-    QTest::newRow("--version") << "--version"
-                               << "vocabrix 2.0\n";
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: ";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "vocabrix 2.0\n";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "vocabrix: ";
+    QTest::newRow("three arguments") << QStringList{"a", "b", "c"} << 2 << "vocabrix: ";
 }
 
 void ProgramHelpTest::answersWithoutAWindow() {
-    QFETCH(QString, option);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
     QFETCH(QString, outputStart);
     QProcess program;
     // Any window would need a display; there is none, and no other platform to fall back on.
@@ -30,12 +32,15 @@ void ProgramHelpTest::answersWithoutAWindow() {
         env.remove(QString::fromLatin1(name));
     env.insert("QT_QPA_PLATFORM", "xcb");
     program.setProcessEnvironment(env);
-    program.start(QStringLiteral(VOCABRIX_PROGRAM), {option});
+    program.start(QStringLiteral(VOCABRIX_PROGRAM), arguments);
     QVERIFY2(program.waitForFinished(20000), "still running after 20 s");
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    QVERIFY2(QString::fromLocal8Bit(program.readAllStandardOutput()).startsWith(outputStart),
-             program.readAllStandardError().constData());
+    QCOMPARE(program.exitCode(), exitCode);
+    const QByteArray out = program.readAllStandardOutput();
+    const QByteArray err = program.readAllStandardError();
+    // Answers go to standard output, a wrong use to standard error.
+    const QByteArray& answer = exitCode == 0 ? out : err;
+    QVERIFY2(QString::fromLocal8Bit(answer).startsWith(outputStart), (out + err).constData());
 }
 
 QTEST_GUILESS_MAIN(ProgramHelpTest)

@@ -188,7 +188,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string_view> lines = splitLines(dictionary);
     const std::vector<Chunk> expected = modelScan(lines, request);
     // The block scan with each vector path, then the line-by-line scan.
-    lexscan::NamedCandidateFinder finders[3];
+    lexscan::NamedCandidateFinder finders[vocabrix::text::pathCount];
     const std::size_t finderCount = lexscan::availableCandidateFinders(finders);
     CollectingSink sink;
     for (std::size_t engine = 0; engine <= finderCount; ++engine) {

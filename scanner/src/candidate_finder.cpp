@@ -83,8 +83,8 @@ Candidate findSse2(std::string_view text, std::size_t from, std::string_view nee
     return finishPortable(text, at, needle, lineEnds);
 }
 
-__attribute__((target("avx2"))) Candidate findAvx2(std::string_view text, std::size_t from,
-                                                   std::string_view needle) {
+__attribute__((target("avx2,popcnt,bmi"))) Candidate
+findAvx2(std::string_view text, std::size_t from, std::string_view needle) {
     const __m256i lf = _mm256_set1_epi8('\n');
     const __m256i first = _mm256_set1_epi8(needle.front());
     const __m256i final = _mm256_set1_epi8(needle.back());
@@ -112,12 +112,35 @@ __attribute__((target("avx2"))) Candidate findAvx2(std::string_view text, std::s
     return finishPortable(text, at, needle, lineEnds);
 }
 
+__attribute__((target("avx512f,avx512bw,popcnt,bmi"))) Candidate
+findAvx512(std::string_view text, std::size_t from, std::string_view needle) {
+    const __m512i lf = _mm512_set1_epi8('\n');
+    const __m512i first = _mm512_set1_epi8(needle.front());
+    const __m512i final = _mm512_set1_epi8(needle.back());
+    const std::size_t last = needle.size() - 1;
+    std::size_t lineEnds = 0;
+    std::size_t at = from;
+    for (; text.size() - at >= 64 + last; at += 64) {
+        const char* bytes = text.data() + at;
+        const __m512i heads = _mm512_loadu_si512(bytes);
+        const __m512i tails = _mm512_loadu_si512(bytes + last);
+        const BlockMasks masks{_mm512_cmpeq_epi8_mask(heads, lf),
+                               _mm512_cmpeq_epi8_mask(heads, first) &
+                                   _mm512_cmpeq_epi8_mask(tails, final)};
+        std::size_t offset = 0;
+        if (firstInBlock(bytes, needle, masks, lineEnds, offset)) return {at + offset, lineEnds};
+    }
+    return finishPortable(text, at, needle, lineEnds);
+}
+
 #endif
 
 #ifdef LEXSCAN_X86
-constexpr vocabrix::text::VectorPaths<CandidateFinder> paths{findPortable, findSse2, findAvx2};
+constexpr vocabrix::text::VectorPaths<CandidateFinder> paths{findPortable, findSse2, findAvx2,
+                                                             findAvx512};
 #else
-constexpr vocabrix::text::VectorPaths<CandidateFinder> paths{findPortable, nullptr, nullptr};
+constexpr vocabrix::text::VectorPaths<CandidateFinder> paths{findPortable, nullptr, nullptr,
+                                                             nullptr};
 #endif
 
 } // namespace
@@ -127,7 +150,7 @@ CandidateFinder candidateFinder() {
     return best;
 }
 
-std::size_t availableCandidateFinders(NamedCandidateFinder (&finders)[3]) {
+std::size_t availableCandidateFinders(NamedCandidateFinder (&finders)[vocabrix::text::pathCount]) {
     return paths.available(finders);
 }
 

@@ -6,14 +6,18 @@
 #include "lexscan/scan.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
-#include <string>
+#include <new>
 
 namespace lexscan {
 
 class ChunkText {
 public:
-    explicit ChunkText(ChunkSink& sink) : sink_(sink), text_(64 * 1024, '\0') {}
+    explicit ChunkText(ChunkSink& sink) : sink_(sink) { reserve(64 * 1024); }
+    ~ChunkText() { std::free(text_); }
+    ChunkText(const ChunkText&) = delete;
+    ChunkText& operator=(const ChunkText&) = delete;
 
     void addLine(std::string_view line) { add(line, false); }
     void addTranslation(std::string_view translation) { add(translation, true); }
@@ -23,27 +27,36 @@ public:
         return ++neighbours_ < chunkLimit || handOver();
     }
     bool handOver() {
-        const bool taken = sink_.takeChunk(neighbours_, std::string_view(text_.data(), used_));
+        const bool taken = sink_.takeChunk(neighbours_, std::string_view(text_, used_));
         used_ = 0;
         neighbours_ = 0;
         return taken;
     }
 
 private:
-    // One copy per line into a buffer that only grows, no per-line allocation.
+    // One copy per line into a buffer that only grows, no per-line allocation. The buffer is
+    // grown by realloc, which moves a large one by remapping its pages rather than copying them,
+    // and nothing is filled in first: a chunk of many WL lines can run to tens of megabytes.
     void add(std::string_view line, bool translation) {
         const std::size_t size = (translation ? 1 : 0) + line.size() + 2;
-        if (text_.size() - used_ < size) text_.resize(std::max(2 * text_.size(), used_ + size));
-        char* at = text_.data() + used_;
+        if (capacity_ - used_ < size) reserve(std::max(2 * capacity_, used_ + size));
+        char* at = text_ + used_;
         if (translation) *at++ = translationMark;
         if (!line.empty()) std::memcpy(at, line.data(), line.size());
         at[line.size()] = '\r';
         at[line.size() + 1] = '\n';
         used_ += size;
     }
+    void reserve(std::size_t capacity) {
+        void* grown = std::realloc(text_, capacity);
+        if (grown == nullptr) throw std::bad_alloc();
+        text_ = static_cast<char*>(grown);
+        capacity_ = capacity;
+    }
 
     ChunkSink& sink_;
-    std::string text_;
+    char* text_ = nullptr;
+    std::size_t capacity_ = 0;
     std::size_t used_ = 0;
     std::uint32_t neighbours_ = 0;
 };

@@ -35,7 +35,7 @@ inline ScanRun scanBytes(std::string_view dictionary, const Request& request,
 
 // Every vector path of the block scan this processor runs.
 inline std::vector<NamedCandidateFinder> candidateFinders() {
-    NamedCandidateFinder finders[3];
+    NamedCandidateFinder finders[vocabrix::text::pathCount];
     const std::size_t count = availableCandidateFinders(finders);
     return {finders, finders + count};
 }

@@ -67,7 +67,7 @@ std::size_t findSse2(const char* bytes, std::size_t size, std::uint32_t* ends) {
     return findWithMasks(bytes, size, ends, maskSse2);
 }
 
-__attribute__((target("avx2"))) std::uint64_t maskAvx2(const char* bytes) {
+__attribute__((target("avx2,popcnt,bmi"))) std::uint64_t maskAvx2(const char* bytes) {
     const __m256i lf = _mm256_set1_epi8('\n');
     const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes));
     const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + 32));
@@ -76,17 +76,26 @@ __attribute__((target("avx2"))) std::uint64_t maskAvx2(const char* bytes) {
     return std::uint64_t{lowBits} | (std::uint64_t{highBits} << 32);
 }
 
-__attribute__((target("avx2"))) std::size_t findAvx2(const char* bytes, std::size_t size,
-                                                     std::uint32_t* ends) {
+__attribute__((target("avx2,popcnt,bmi"))) std::size_t findAvx2(const char* bytes, std::size_t size,
+                                                                std::uint32_t* ends) {
     return findWithMasks(bytes, size, ends, maskAvx2);
+}
+
+__attribute__((target("avx512f,avx512bw,popcnt,bmi"))) std::uint64_t maskAvx512(const char* bytes) {
+    return _mm512_cmpeq_epi8_mask(_mm512_loadu_si512(bytes), _mm512_set1_epi8('\n'));
+}
+
+__attribute__((target("avx512f,avx512bw,popcnt,bmi"))) std::size_t
+findAvx512(const char* bytes, std::size_t size, std::uint32_t* ends) {
+    return findWithMasks(bytes, size, ends, maskAvx512);
 }
 
 #endif
 
 #ifdef LEXSCAN_X86
-constexpr VectorPaths<LineEndFinder> paths{findPortable, findSse2, findAvx2};
+constexpr VectorPaths<LineEndFinder> paths{findPortable, findSse2, findAvx2, findAvx512};
 #else
-constexpr VectorPaths<LineEndFinder> paths{findPortable, nullptr, nullptr};
+constexpr VectorPaths<LineEndFinder> paths{findPortable, nullptr, nullptr, nullptr};
 #endif
 
 } // namespace
@@ -96,7 +105,7 @@ LineEndFinder lineEndFinder() {
     return best;
 }
 
-std::size_t availableLineEndFinders(NamedLineEndFinder (&finders)[3]) {
+std::size_t availableLineEndFinders(NamedLineEndFinder (&finders)[pathCount]) {
     return paths.available(finders);
 }
 

@@ -41,7 +41,7 @@ std::vector<std::string> inputs() {
 }
 
 TEST(LineEnds, EveryFinderFindsEveryLf) {
-    NamedLineEndFinder finders[3];
+    NamedLineEndFinder finders[vocabrix::text::pathCount];
     const std::size_t count = availableLineEndFinders(finders);
     ASSERT_GE(count, 1u);
     for (const std::string& input : inputs()) {

@@ -3,16 +3,31 @@
 
 namespace vocabrix::text {
 
-bool cpuHasAvx2() {
 #if defined(__x86_64__) || defined(__i386__)
+
+bool cpuHasAvx2() {
     static const bool has = [] {
         __builtin_cpu_init();
-        return __builtin_cpu_supports("avx2") != 0;
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt") &&
+               __builtin_cpu_supports("bmi");
     }();
     return has;
-#else
-    return false;
-#endif
 }
+
+bool cpuHasAvx512() {
+    static const bool has = [] {
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+               __builtin_cpu_supports("popcnt") && __builtin_cpu_supports("bmi");
+    }();
+    return has;
+}
+
+#else
+
+bool cpuHasAvx2() { return false; }
+bool cpuHasAvx512() { return false; }
+
+#endif
 
 } // namespace vocabrix::text

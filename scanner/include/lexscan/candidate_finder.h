@@ -26,6 +26,6 @@ CandidateFinder candidateFinder();
 
 // Each finder this processor runs, named, for tests and fuzzing that compare them.
 using NamedCandidateFinder = vocabrix::text::NamedPath<CandidateFinder>;
-std::size_t availableCandidateFinders(NamedCandidateFinder (&finders)[3]);
+std::size_t availableCandidateFinders(NamedCandidateFinder (&finders)[vocabrix::text::pathCount]);
 
 } // namespace lexscan

@@ -21,6 +21,6 @@ LineEndFinder lineEndFinder();
 
 // Each finder this processor runs, named, for tests that compare them.
 using NamedLineEndFinder = NamedPath<LineEndFinder>;
-std::size_t availableLineEndFinders(NamedLineEndFinder (&finders)[3]);
+std::size_t availableLineEndFinders(NamedLineEndFinder (&finders)[pathCount]);
 
 } // namespace vocabrix::text

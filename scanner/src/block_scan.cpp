@@ -46,7 +46,12 @@ ScanStatus BlockScan::run() {
             outcome = oneLine();
         } else {
             std::size_t used = 0;
-            outcome = rules_.needle().empty() ? everyLine(block, used) : byCandidates(block, used);
+            if (!rules_.needle().empty())
+                outcome = byCandidates(block, used);
+            else if (rules_.takesEveryHeadword())
+                outcome = everyLine<true>(block, used);
+            else
+                outcome = everyLine<false>(block, used);
             reader_.consume(used);
         }
         if (outcome == Outcome::End) outcome = finishAtEnd();
@@ -65,9 +70,9 @@ BlockScan::Outcome BlockScan::finishAtEnd() {
     return Outcome::Stop;
 }
 
-BlockScan::Outcome BlockScan::headwordLine(std::string_view line) {
+template <bool ofAll> BlockScan::Outcome BlockScan::headwordLine(std::string_view line) {
     headwordNext_ = false;
-    switch (rules_.headword(line)) {
+    switch (ofAll ? rules_.headwordOfAll(line) : rules_.headword(line)) {
     case RecordRules::Step::Translation:
         translationWanted_ = true;
         return Outcome::Consumed;
@@ -100,6 +105,11 @@ BlockScan::Outcome BlockScan::oneLine() {
     return Outcome::Consumed;
 }
 
+// Every line of the block, split from an LF index; ofAll: each headword line goes to NL
+// (lines in the block are followed by the reader's slack, which covers the fixed-size copy).
+static_assert(ChunkText::copySlack <= LineReader::lineSlack);
+
+template <bool ofAll>
 BlockScan::Outcome BlockScan::everyLine(std::string_view block, std::size_t& used) {
     const char* const data = block.data();
     std::size_t start = 0;
@@ -114,7 +124,8 @@ BlockScan::Outcome BlockScan::everyLine(std::string_view block, std::size_t& use
                 headwordNext_ = true;
                 continue;
             }
-            const Outcome outcome = headwordNext_ ? headwordLine(line) : translationLine(line);
+            const Outcome outcome =
+                headwordNext_ ? headwordLine<ofAll>(line) : translationLine(line);
             if (outcome != Outcome::Consumed) return outcome;
         }
     }
@@ -122,7 +133,7 @@ BlockScan::Outcome BlockScan::everyLine(std::string_view block, std::size_t& use
     if (start == block.size()) return Outcome::Consumed;
     // The input's last line, without a line end.
     const std::string_view line = lineAt(data, start, block.size(), false);
-    if (headwordNext_) return headwordLine(line);
+    if (headwordNext_) return headwordLine<ofAll>(line);
     return translationLine(line);
 }
 
@@ -137,7 +148,7 @@ BlockScan::Outcome BlockScan::byCandidates(std::string_view block, std::size_t& 
         // jump costs more than splitting every line: split the rest of the block.
         if (candidates > denseCount && candidates * denseSpacing > at) {
             std::size_t rest = 0;
-            const Outcome outcome = everyLine(block.substr(at), rest);
+            const Outcome outcome = everyLine<false>(block.substr(at), rest);
             used = at + rest;
             return outcome;
         }

@@ -25,10 +25,10 @@ private:
     enum class Outcome { Consumed, End, Stop, SinkFailed, ReadFailed };
 
     Outcome byCandidates(std::string_view block, std::size_t& used);
-    Outcome everyLine(std::string_view block, std::size_t& used);
+    template <bool ofAll> Outcome everyLine(std::string_view block, std::size_t& used);
     Outcome oneLine();
     // The line at the reading place, known to be a headword line or a translation line.
-    Outcome headwordLine(std::string_view line);
+    template <bool ofAll = false> Outcome headwordLine(std::string_view line);
     Outcome translationLine(std::string_view line);
     Outcome finishAtEnd();
 

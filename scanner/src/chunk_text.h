@@ -26,6 +26,19 @@ public:
         addLine(headword);
         return ++neighbours_ < chunkLimit || handOver();
     }
+    // addNeighbour() for a short line followed by at least copySlack readable bytes: one
+    // fixed-size copy, no call. "*" lists millions of headwords this way.
+    static constexpr std::size_t copySlack = 32;
+    bool addNeighbourCopyingPast(std::string_view headword) {
+        if (headword.size() > copySlack) return addNeighbour(headword);
+        if (capacity_ - used_ < copySlack + 2) reserve(2 * capacity_);
+        char* at = text_ + used_;
+        std::memcpy(at, headword.data(), copySlack);
+        at[headword.size()] = '\r';
+        at[headword.size() + 1] = '\n';
+        used_ += headword.size() + 2;
+        return ++neighbours_ < chunkLimit || handOver();
+    }
     bool handOver() {
         const bool taken = sink_.takeChunk(neighbours_, std::string_view(text_, used_));
         used_ = 0;

@@ -23,6 +23,14 @@ public:
     RecordRules(const Request& request, ChunkSink& sink);
 
     Step headword(std::string_view line);
+    // headword() when every headword line is an NL line ("*" with NL wanted), for a line
+    // followed by at least ChunkText::copySlack readable bytes.
+    bool takesEveryHeadword() const { return everything_ && wantNeighbours_; }
+    Step headwordOfAll(std::string_view line) {
+        if (!chunk_.addNeighbourCopyingPast(line)) return Step::SinkFailed;
+        neighbourFound_ = true;
+        return line == query_ ? Step::Translation : Step::Next;
+    }
     Step translation(std::string_view line);
     bool finish() { return chunk_.handOver(); }
 

@@ -25,8 +25,12 @@ bool cpuHasAvx512() {
 
 #else
 
-bool cpuHasAvx2() { return false; }
-bool cpuHasAvx512() { return false; }
+bool cpuHasAvx2() {
+    return false;
+}
+bool cpuHasAvx512() {
+    return false;
+}
 
 #endif
 

@@ -50,24 +50,31 @@ inline bool firstInBlock(const char* block, std::string_view needle, BlockMasks 
 }
 
 // The vector versions walk 64-byte blocks while the needle's last byte stays inside the text,
-// then leave the rest to the portable finder.
-Candidate finishPortable(std::string_view text, std::size_t at, std::string_view needle,
-                         std::size_t lineEnds) {
-    const Candidate rest = findPortable(text, at, needle);
-    return {rest.at, lineEnds + rest.lineEnds};
-}
-
-Candidate findSse2(std::string_view text, std::size_t from, std::string_view needle) {
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i first = _mm_set1_epi8(needle.front());
-    const __m128i final = _mm_set1_epi8(needle.back());
+// then leave the rest to the portable finder. masksOf gives one block's masks; each version is
+// flattened, so that its masks are computed inline with its own instructions.
+template <typename Masks>
+inline Candidate findByBlocks(std::string_view text, std::size_t from, std::string_view needle,
+                              const Masks& masksOf) {
     const std::size_t last = needle.size() - 1;
     std::size_t lineEnds = 0;
     std::size_t at = from;
     for (; text.size() - at >= 64 + last; at += 64) {
+        const char* bytes = text.data() + at;
+        std::size_t offset = 0;
+        if (firstInBlock(bytes, needle, masksOf(bytes), lineEnds, offset))
+            return {at + offset, lineEnds};
+    }
+    const Candidate rest = findPortable(text, at, needle);
+    return {rest.at, lineEnds + rest.lineEnds};
+}
+
+struct Sse2Masks {
+    __m128i lf, first, final;
+    std::size_t last;
+    BlockMasks operator()(const char* block) const {
         BlockMasks masks{0, 0};
         for (int part = 0; part < 4; ++part) {
-            const char* bytes = text.data() + at + 16 * part;
+            const char* bytes = block + 16 * part;
             const __m128i heads = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
             const __m128i tails = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + last));
             const auto ends = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(heads, lf)));
@@ -76,25 +83,24 @@ Candidate findSse2(std::string_view text, std::size_t from, std::string_view nee
             masks.lineEnds |= std::uint64_t{ends} << (16 * part);
             masks.starts |= std::uint64_t{starts} << (16 * part);
         }
-        std::size_t offset = 0;
-        if (firstInBlock(text.data() + at, needle, masks, lineEnds, offset))
-            return {at + offset, lineEnds};
+        return masks;
     }
-    return finishPortable(text, at, needle, lineEnds);
+};
+
+__attribute__((flatten)) Candidate findSse2(std::string_view text, std::size_t from,
+                                            std::string_view needle) {
+    const Sse2Masks masks{_mm_set1_epi8('\n'), _mm_set1_epi8(needle.front()),
+                          _mm_set1_epi8(needle.back()), needle.size() - 1};
+    return findByBlocks(text, from, needle, masks);
 }
 
-__attribute__((target("avx2,popcnt,bmi"))) Candidate
-findAvx2(std::string_view text, std::size_t from, std::string_view needle) {
-    const __m256i lf = _mm256_set1_epi8('\n');
-    const __m256i first = _mm256_set1_epi8(needle.front());
-    const __m256i final = _mm256_set1_epi8(needle.back());
-    const std::size_t last = needle.size() - 1;
-    std::size_t lineEnds = 0;
-    std::size_t at = from;
-    for (; text.size() - at >= 64 + last; at += 64) {
+struct Avx2Masks {
+    __m256i lf, first, final;
+    std::size_t last;
+    __attribute__((target("avx2,popcnt,bmi"))) BlockMasks operator()(const char* block) const {
         BlockMasks masks{0, 0};
         for (int part = 0; part < 2; ++part) {
-            const char* bytes = text.data() + at + 32 * part;
+            const char* bytes = block + 32 * part;
             const __m256i heads = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes));
             const __m256i tails =
                 _mm256_loadu_si256(reinterpret_cast<const __m256i*>(bytes + last));
@@ -105,32 +111,34 @@ findAvx2(std::string_view text, std::size_t from, std::string_view needle) {
             masks.lineEnds |= std::uint64_t{ends} << (32 * part);
             masks.starts |= std::uint64_t{starts} << (32 * part);
         }
-        std::size_t offset = 0;
-        if (firstInBlock(text.data() + at, needle, masks, lineEnds, offset))
-            return {at + offset, lineEnds};
+        return masks;
     }
-    return finishPortable(text, at, needle, lineEnds);
+};
+
+__attribute__((target("avx2,popcnt,bmi"), flatten)) Candidate
+findAvx2(std::string_view text, std::size_t from, std::string_view needle) {
+    const Avx2Masks masks{_mm256_set1_epi8('\n'), _mm256_set1_epi8(needle.front()),
+                          _mm256_set1_epi8(needle.back()), needle.size() - 1};
+    return findByBlocks(text, from, needle, masks);
 }
 
-__attribute__((target("avx512f,avx512bw,popcnt,bmi"))) Candidate
-findAvx512(std::string_view text, std::size_t from, std::string_view needle) {
-    const __m512i lf = _mm512_set1_epi8('\n');
-    const __m512i first = _mm512_set1_epi8(needle.front());
-    const __m512i final = _mm512_set1_epi8(needle.back());
-    const std::size_t last = needle.size() - 1;
-    std::size_t lineEnds = 0;
-    std::size_t at = from;
-    for (; text.size() - at >= 64 + last; at += 64) {
-        const char* bytes = text.data() + at;
-        const __m512i heads = _mm512_loadu_si512(bytes);
-        const __m512i tails = _mm512_loadu_si512(bytes + last);
-        const BlockMasks masks{_mm512_cmpeq_epi8_mask(heads, lf),
-                               _mm512_cmpeq_epi8_mask(heads, first) &
-                                   _mm512_cmpeq_epi8_mask(tails, final)};
-        std::size_t offset = 0;
-        if (firstInBlock(bytes, needle, masks, lineEnds, offset)) return {at + offset, lineEnds};
+struct Avx512Masks {
+    __m512i lf, first, final;
+    std::size_t last;
+    __attribute__((target("avx512f,avx512bw,popcnt,bmi"))) BlockMasks
+    operator()(const char* block) const {
+        const __m512i heads = _mm512_loadu_si512(block);
+        const __m512i tails = _mm512_loadu_si512(block + last);
+        return {_mm512_cmpeq_epi8_mask(heads, lf),
+                _mm512_cmpeq_epi8_mask(heads, first) & _mm512_cmpeq_epi8_mask(tails, final)};
     }
-    return finishPortable(text, at, needle, lineEnds);
+};
+
+__attribute__((target("avx512f,avx512bw,popcnt,bmi"), flatten)) Candidate
+findAvx512(std::string_view text, std::size_t from, std::string_view needle) {
+    const Avx512Masks masks{_mm512_set1_epi8('\n'), _mm512_set1_epi8(needle.front()),
+                            _mm512_set1_epi8(needle.back()), needle.size() - 1};
+    return findByBlocks(text, from, needle, masks);
 }
 
 #endif
